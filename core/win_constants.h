@@ -1,0 +1,37 @@
+// The few Windows numbers the pure core works with, so that it never needs
+// <windows.h>. Each Win32 file that meets them static_asserts they agree.
+#pragma once
+#include <cstdint>
+
+namespace lume::win {
+
+// Window styles.
+constexpr uint32_t WsVisible = 0x10000000;
+constexpr uint32_t WsMinimize = 0x20000000;
+constexpr uint32_t WsChild = 0x40000000;
+constexpr uint32_t WsCaption = 0x00C00000;
+constexpr uint32_t WsBorder = 0x00800000;
+constexpr uint32_t WsDlgFrame = 0x00400000;
+constexpr uint32_t WsSysMenu = 0x00080000;
+constexpr uint32_t WsThickFrame = 0x00040000;
+constexpr uint32_t WsMinimizeBox = 0x00020000;
+constexpr uint32_t WsMaximizeBox = 0x00010000;
+
+// Window messages.
+constexpr uint32_t WmMove = 0x0003;
+constexpr uint32_t WmSetText = 0x000C;
+constexpr uint32_t WmNcHitTest = 0x0084;
+constexpr uint32_t WmNcPaint = 0x0085;
+constexpr uint32_t WmNcActivate = 0x0086;
+constexpr uint32_t WmNcLButtonDown = 0x00A1;
+constexpr uint32_t WmNcLButtonUp = 0x00A2;
+constexpr uint32_t WmInitMenu = 0x0116;
+constexpr uint32_t WmUser = 0x0400;
+
+// Hit-test results.
+constexpr intptr_t HtCaption = 2;
+constexpr intptr_t HtSysMenu = 3;
+constexpr intptr_t HtLeft = 10;
+constexpr intptr_t HtBottomRight = 17;
+
+} // namespace lume::win

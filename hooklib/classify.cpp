@@ -1,0 +1,42 @@
+#include "hooklib/classify.h"
+#include "core/win_constants.h"
+
+namespace lume {
+
+using namespace win;
+
+bool IsHookedStyle(uint32_t style) noexcept
+{
+    // WsBorder alone passes: either caption bit will do. No WsChild test.
+    return (style & WsVisible) != 0 && (style & WsCaption) != 0 &&
+           (style & WsSysMenu) != 0 && (style & WsMinimize) == 0;
+}
+
+HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lResult) noexcept
+{
+    constexpr HookDecision nothing{HookAction::Nothing, 0};
+    constexpr HookDecision touched{HookAction::PostCaptionTouched, 0};
+    if (!IsHookedStyle(style))
+        return nothing;
+    switch (message) {
+    case WmSetText:
+    case WmNcPaint:
+    case WmNcActivate:
+    case WmInitMenu:
+        return {HookAction::PostCaptionChanged, message};
+    case WmMove:
+    case WmNcLButtonDown:
+    case WmNcLButtonUp:
+        return touched;
+    case WmNcHitTest:
+        if (lResult == HtCaption || (lResult >= HtLeft && lResult <= HtBottomRight))
+            return touched;
+        if (lResult == HtSysMenu)
+            return {HookAction::RewriteToCaption, 0};
+        return nothing;
+    default:
+        return nothing;
+    }
+}
+
+} // namespace lume

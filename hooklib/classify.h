@@ -1,0 +1,26 @@
+// The hook procedure's whole decision, as a pure function of the observed
+// window's style, the message number and the window procedure's result.
+#pragma once
+#include <cstdint>
+
+namespace lume {
+
+enum class HookAction : uint8_t {
+    Nothing,
+    PostCaptionChanged,  // UM_CAPTIONCHANGED, wParam = the observed message
+    PostCaptionTouched,  // UM_CAPTIONTOUCHED, wParam = 0
+    RewriteToCaption,    // lResult := HTCAPTION, nothing posted
+};
+
+struct HookDecision {
+    HookAction action;
+    uint32_t wParam;  // of the notification to post
+    bool operator==(const HookDecision&) const = default;
+};
+
+// True for a visible, non-minimised window with a caption bit and a system menu.
+bool IsHookedStyle(uint32_t style) noexcept;
+
+HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lResult) noexcept;
+
+} // namespace lume

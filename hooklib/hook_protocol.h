@@ -1,0 +1,28 @@
+// What the hook library and the program share: the named mapping, its 8-byte
+// record and the two notifications posted to the program's main window.
+#pragma once
+#include <cstdint>
+#include "core/win_constants.h"
+
+namespace lume {
+
+constexpr char HookShareName[] = "LUMEHOOK";
+
+// Handles are 32-bit significant on 64-bit Windows, so the record is 8 bytes
+// on both architectures; readers widen a field back by sign extension.
+struct HookShare {
+    uint32_t MainWnd;
+    uint32_t HookHandle;
+};
+static_assert(sizeof(HookShare) == 8, "the mapping holds exactly 8 bytes");
+
+constexpr uint32_t UM_CAPTIONCHANGED = win::WmUser + 0x101;
+constexpr uint32_t UM_CAPTIONTOUCHED = win::WmUser + 0x102;
+
+constexpr uint32_t HandleToField(uintptr_t handle) noexcept { return static_cast<uint32_t>(handle); }
+constexpr intptr_t FieldToHandle(uint32_t field) noexcept
+{
+    return static_cast<intptr_t>(static_cast<int32_t>(field));
+}
+
+} // namespace lume

@@ -1,0 +1,117 @@
+// lumehook.dll: loaded into every process with windows while the hook is in
+// place. It keeps nothing between calls but its module handle, allocates
+// nothing, takes no lock and only ever posts to the program.
+#include "hooklib/lumehook.h"
+#include "hooklib/classify.h"
+#include "hooklib/hook_protocol.h"
+
+namespace {
+
+static_assert(lume::win::WsCaption == WS_CAPTION && lume::win::WsSysMenu == WS_SYSMENU &&
+              lume::win::WsVisible == WS_VISIBLE && lume::win::WsMinimize == WS_MINIMIZE);
+static_assert(lume::win::WmNcHitTest == WM_NCHITTEST && lume::win::WmInitMenu == WM_INITMENU &&
+              lume::win::HtCaption == HTCAPTION && lume::win::HtSysMenu == HTSYSMENU &&
+              lume::win::HtLeft == HTLEFT && lume::win::HtBottomRight == HTBOTTOMRIGHT);
+
+HINSTANCE ModuleInstance;
+
+// One short-lived handle and view of the shared record, released together.
+class HookShareView {
+public:
+    // OpenHookShare: a view of the named mapping, or none.
+    HookShareView()
+        : mapping_(OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, lume::HookShareName)),
+          view_(mapping_ ? static_cast<lume::HookShare*>(
+                               MapViewOfFile(mapping_, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0))
+                         : nullptr)
+    {
+    }
+    // CloseHookShare.
+    ~HookShareView()
+    {
+        if (view_)
+            UnmapViewOfFile(view_);
+        if (mapping_)
+            CloseHandle(mapping_);
+    }
+    HookShareView(const HookShareView&) = delete;
+    HookShareView& operator=(const HookShareView&) = delete;
+
+    lume::HookShare* get() const { return view_; }
+
+private:
+    HANDLE mapping_;
+    lume::HookShare* view_;
+};
+
+HWND MainWindowOf(const lume::HookShare& share)
+{
+    return reinterpret_cast<HWND>(lume::FieldToHandle(share.MainWnd));
+}
+
+HHOOK HookOf(const lume::HookShare& share)
+{
+    return reinterpret_cast<HHOOK>(lume::FieldToHandle(share.HookHandle));
+}
+
+} // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        ModuleInstance = instance;
+    return TRUE;
+}
+
+extern "C" BOOLEAN WINAPI CreateDLLInst(HWND mainWnd)
+{
+    // This creation handle is never closed: it keeps the named mapping alive
+    // between the hook calls' own short opens until the program ends.
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                        sizeof(lume::HookShare), lume::HookShareName);
+    if (!mapping)
+        return FALSE;
+    HookShareView share;
+    if (!share.get())
+        return FALSE;
+    share.get()->MainWnd = lume::HandleToField(reinterpret_cast<uintptr_t>(mainWnd));
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, CALLWNDPROCRETHookProc, ModuleInstance, 0);
+    share.get()->HookHandle = lume::HandleToField(reinterpret_cast<uintptr_t>(hook));
+    return TRUE;
+}
+
+extern "C" void WINAPI DestroyDLLInst()
+{
+    HookShareView share;
+    if (share.get())
+        UnhookWindowsHookEx(HookOf(*share.get()));
+}
+
+extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    HookShareView share;
+    const lume::HookShare* record = share.get();
+    if (nCode == HC_ACTION && record) {
+        auto* observed = reinterpret_cast<CWPRETSTRUCT*>(lParam);
+        auto style = static_cast<uint32_t>(GetWindowLongA(observed->hwnd, GWL_STYLE));
+        lume::HookDecision decision =
+            lume::ClassifyHookedMessage(style, observed->message, observed->lResult);
+        switch (decision.action) {
+        case lume::HookAction::PostCaptionChanged:
+            PostMessageA(MainWindowOf(*record), lume::UM_CAPTIONCHANGED, decision.wParam,
+                         reinterpret_cast<LPARAM>(observed->hwnd));
+            break;
+        case lume::HookAction::PostCaptionTouched:
+            PostMessageA(MainWindowOf(*record), lume::UM_CAPTIONTOUCHED, 0,
+                         reinterpret_cast<LPARAM>(observed->hwnd));
+            break;
+        case lume::HookAction::RewriteToCaption:
+            observed->lResult = HTCAPTION;
+            break;
+        case lume::HookAction::Nothing:
+            break;
+        }
+    }
+    // Always passed on, whatever nCode, and also without a view of the record.
+    return CallNextHookEx(record ? HookOf(*record) : nullptr, nCode, wParam, lParam);
+}

@@ -1,0 +1,235 @@
+// Sample windows for the demo, the tests and the benchmarks: one of each kind
+// of frame whose caption LumeLume paints, or must leave alone.
+//
+//   sample_windows [--ready FILE] [--log FILE]                       the whole set
+//   sample_windows --one TITLE X Y W H [--ready FILE] [--log FILE]  one sizable window
+//
+// --ready FILE is written once every window is shown and the thread is idle.
+// --log FILE gets one line per caption-related message a window procedure
+// returned from: "hwnd message style result sent-from-another-thread".
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "tests/samples/sample_protocol.h"
+
+namespace {
+
+constexpr UINT_PTR TickerTimer = 1;
+constexpr UINT TickerPeriodMs = 700;
+
+FILE* Log;
+UINT HitTestMessage;
+UINT SyncMessage;
+HWND MdiClient;
+int Ticks;
+
+bool IsCaptionMessage(UINT message)
+{
+    switch (message) {
+    case WM_MOVE: case WM_SETTEXT: case WM_NCHITTEST: case WM_NCPAINT: case WM_NCACTIVATE:
+    case WM_NCLBUTTONDOWN: case WM_NCLBUTTONUP: case WM_INITMENU:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Logged as the window procedure returns, which is when the hook runs.
+LRESULT Logged(HWND window, UINT message, LRESULT result)
+{
+    if (Log && IsCaptionMessage(message)) {
+        bool fromOtherThread = (InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
+        std::fprintf(Log, "%08lx %04x %08lx %lld %d\n",
+                     static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)), message,
+                     static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)),
+                     static_cast<long long>(result), fromOtherThread ? 1 : 0);
+        std::fflush(Log);
+    }
+    return result;
+}
+
+// What every sample answers the same way; true when handled.
+bool HandleTestRequest(HWND window, UINT message, LPARAM lParam, LRESULT& result)
+{
+    if (message == HitTestMessage && message != 0) {
+        result = SendMessageA(window, WM_NCHITTEST, 0, lParam);
+        return true;
+    }
+    if (message == SyncMessage && message != 0) {
+        result = 1;
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (HandleTestRequest(window, message, lParam, result))
+        return result;
+    switch (message) {
+    case WM_TIMER:
+        if (wParam == TickerTimer) {
+            char title[64];
+            std::snprintf(title, sizeof title, "Ticker %d", ++Ticks);
+            SetWindowTextA(window, title);
+        }
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return Logged(window, message, DefWindowProcA(window, message, wParam, lParam));
+    }
+}
+
+LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (HandleTestRequest(window, message, lParam, result))
+        return result;
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return Logged(window, message, DefFrameProcA(window, MdiClient, message, wParam, lParam));
+}
+
+LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (HandleTestRequest(window, message, lParam, result))
+        return result;
+    return Logged(window, message, DefMDIChildProcA(window, message, wParam, lParam));
+}
+
+void RegisterClasses(HINSTANCE instance)
+{
+    WNDCLASSA sample{};
+    sample.lpfnWndProc = SampleProc;
+    sample.hInstance = instance;
+    sample.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    sample.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+    sample.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    sample.lpszClassName = "LumeSample";
+    RegisterClassA(&sample);
+
+    WNDCLASSA frame = sample;
+    frame.lpfnWndProc = FrameProc;
+    frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    frame.lpszClassName = "LumeSampleFrame";
+    RegisterClassA(&frame);
+
+    WNDCLASSA child = sample;
+    child.lpfnWndProc = ChildProc;
+    child.lpszClassName = "LumeSampleChild";
+    RegisterClassA(&child);
+}
+
+HWND Create(const char* title, DWORD style, DWORD exStyle, int x, int y, int width, int height,
+            const char* className = "LumeSample")
+{
+    HWND window = CreateWindowExA(exStyle, className, title, style, x, y, width, height, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    return window;
+}
+
+void CreateMdiSample()
+{
+    HWND frame = Create("MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 440, 200, 560, 360,
+                        "LumeSampleFrame");
+    CLIENTCREATESTRUCT client{};
+    client.idFirstChild = 100;
+    RECT area;
+    GetClientRect(frame, &area);
+    MdiClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                                WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, area.right, area.bottom,
+                                frame, nullptr, GetModuleHandleA(nullptr), &client);
+    // Two children, the second overlapping the first and active.
+    CreateMDIWindowA("LumeSampleChild", "Child 1", WS_VISIBLE | WS_OVERLAPPEDWINDOW, 10, 10, 300, 180,
+                     MdiClient, GetModuleHandleA(nullptr), 0);
+    CreateMDIWindowA("LumeSampleChild", "Child 2", WS_VISIBLE | WS_OVERLAPPEDWINDOW, 150, 90, 300, 180,
+                     MdiClient, GetModuleHandleA(nullptr), 0);
+}
+
+void CreateWholeSet()
+{
+    Create("Sizable window", WS_OVERLAPPEDWINDOW, 0, 20, 20, 400, 300);
+    Create("Dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 440, 20, 300, 150);
+    Create("Tool window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW,
+           760, 20, 240, 150);
+    HWND ticker = Create("Ticker 0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 20, 340,
+                         400, 150);
+    SetTimer(ticker, TickerTimer, TickerPeriodMs, nullptr);
+    Create("No system menu", WS_OVERLAPPED | WS_CAPTION, 0, 20, 510, 400, 120);
+    CreateMdiSample();
+}
+
+void WriteReadyFile(const char* path)
+{
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+}
+
+// The message loop; the ready file is written the first time the queue is empty.
+int Run(const char* readyPath)
+{
+    bool ready = readyPath == nullptr;
+    MSG message;
+    for (;;) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT)
+                return static_cast<int>(message.wParam);
+            if (!MdiClient || !TranslateMDISysAccel(MdiClient, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+        if (!ready) {
+            WriteReadyFile(readyPath);
+            ready = true;
+        }
+        WaitMessage();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    HitTestMessage = RegisterWindowMessageA(lume::samples::HitTestMessageName);
+    SyncMessage = RegisterWindowMessageA(lume::samples::SyncMessageName);
+    RegisterClasses(GetModuleHandleA(nullptr));
+
+    const char* readyPath = nullptr;
+    const char* oneTitle = nullptr;
+    int x = 100, y = 100, width = 400, height = 300;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--ready" && i + 1 < argc) {
+            readyPath = argv[++i];
+        } else if (arg == "--log" && i + 1 < argc) {
+            Log = std::fopen(argv[++i], "w");
+        } else if (arg == "--one" && i + 5 < argc) {
+            oneTitle = argv[++i];
+            x = std::atoi(argv[++i]);
+            y = std::atoi(argv[++i]);
+            width = std::atoi(argv[++i]);
+            height = std::atoi(argv[++i]);
+        } else {
+            std::fprintf(stderr, "unknown argument %s\n", argv[i]);
+            return 2;
+        }
+    }
+    if (oneTitle)
+        Create(oneTitle, WS_OVERLAPPEDWINDOW, 0, x, y, width, height);
+    else
+        CreateWholeSet();
+    return Run(readyPath);
+}
