@@ -26,6 +26,9 @@ UINT HitTestMessage;
 UINT SyncMessage;
 HWND MdiClient;
 int Ticks;
+// True while a test request makes the window send itself a message: that one
+// comes from this thread even though the request came from another.
+bool SendingToSelf;
 
 bool IsCaptionMessage(UINT message)
 {
@@ -42,7 +45,7 @@ bool IsCaptionMessage(UINT message)
 LRESULT Logged(HWND window, UINT message, LRESULT result)
 {
     if (Log && IsCaptionMessage(message)) {
-        bool fromOtherThread = (InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
+        bool fromOtherThread = !SendingToSelf && (InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
         std::fprintf(Log, "%08lx %04x %08lx %lld %d\n",
                      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)), message,
                      static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)),
@@ -56,7 +59,9 @@ LRESULT Logged(HWND window, UINT message, LRESULT result)
 bool HandleTestRequest(HWND window, UINT message, LPARAM lParam, LRESULT& result)
 {
     if (message == HitTestMessage && message != 0) {
+        SendingToSelf = true;
         result = SendMessageA(window, WM_NCHITTEST, 0, lParam);
+        SendingToSelf = false;
         return true;
     }
     if (message == SyncMessage && message != 0) {
