@@ -164,7 +164,7 @@ void CreateMdiSample()
 
 void CreateWholeSet()
 {
-    Create("Sizable window", WS_OVERLAPPEDWINDOW, 0, 20, 20, 400, 300);
+    HWND sizable = Create("Sizable window", WS_OVERLAPPEDWINDOW, 0, 20, 20, 400, 300);
     Create("Dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 440, 20, 300, 150);
     Create("Tool window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW,
            760, 20, 240, 150);
@@ -173,6 +173,7 @@ void CreateWholeSet()
     SetTimer(ticker, TickerTimer, TickerPeriodMs, nullptr);
     Create("No system menu", WS_OVERLAPPED | WS_CAPTION, 0, 20, 510, 400, 120);
     CreateMdiSample();
+    SetForegroundWindow(sizable);  // one active caption, the rest inactive
 }
 
 void WriteReadyFile(const char* path)

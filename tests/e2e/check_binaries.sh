@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The hook library's export and import tables, and its size.
+#   check_binaries.sh OBJDUMP LUMEHOOK_DLL
+set -euo pipefail
+objdump=$1 dll=$2
+table=$("$objdump" -p "$dll")
+fail() { echo "FAIL: $*" >&2; echo "$table" | sed -n '/Export Address/,/^$/p;/DLL Name/p' >&2; exit 1; }
+
+exports=$(echo "$table" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' | awk '{print $NF}' | sort | tr '\n' ' ')
+[ "$exports" = "CALLWNDPROCRETHookProc CreateDLLInst DestroyDLLInst " ] || fail "exports are: $exports"
+# Ordinal base 1: [0] is ordinal 1, [1] ordinal 2, [2] ordinal 3.
+ordinals=$(echo "$table" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' |
+           sed -E 's/^\s+\[\s*([0-9]+)\]\s+(\S+)$/\2=\1/' | sort | tr '\n' ' ')
+[ "$ordinals" = "CALLWNDPROCRETHookProc=0 CreateDLLInst=2 DestroyDLLInst=1 " ] || fail "ordinals: $ordinals"
+echo "$table" | grep -q 'Ordinal Base.*1' || fail "ordinal base is not 1"
+
+imports=$(echo "$table" | grep 'DLL Name:' | awk '{print $3}' | sort | tr '\n' ' ')
+[ "$imports" = "KERNEL32.dll USER32.dll " ] || fail "imports are: $imports"
+
+size=$(stat -c %s "$dll")
+[ "$size" -le 16384 ] || fail "lumehook.dll is $size bytes, over 16 KiB"
+echo "lumehook.dll: exports and ordinals as required, imports $imports, $size bytes"

@@ -1,0 +1,21 @@
+# Shared by the end-to-end scripts; they run inside `scripts/wine-env session`.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# wait_until SECONDS COMMAND...: polls COMMAND until it succeeds or time runs out.
+wait_until() {
+  local limit=$1; shift
+  local end=$(( $(date +%s%N) + limit * 1000000000 ))
+  until "$@" >/dev/null 2>&1; do
+    [ "$(date +%s%N)" -lt "$end" ] || return 1
+    sleep 0.05
+  done
+}
+
+# A Windows path for a Unix one.
+winpath() { printf 'Z:%s' "$1"; }
+
+# Starts a Windows program in the background; its pid is in $! afterwards.
+start_windows() { wine "$@" >/dev/null 2>&1 & }
+
+screenshot() { xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- "$1"; }
