@@ -1,0 +1,23 @@
+#include "resources/texts.h"
+
+namespace lume::texts {
+
+const char* const ProgramCaption = "LumeLume ver. 1.16";
+
+const char* const FirstRunNotice =
+    "　ダウンロードしてくださり、ありがとうございます。\r\n"
+    "　初期データは、ウィンドウズの「画面のプロパティ：デザイン」の設定で、\r\n"
+    "\r\n"
+    "　　タイトルバー：サイズ → 18\r\n"
+    "　　メニュー：サイズ → 18\r\n"
+    "　　色 → (RGB = 96, 0, 0) を基調とする\r\n"
+    "\r\n"
+    "　に最適化されています。「LumeLume」のオプションか画面のプロパティのどちらかを調節してご利用ください。";
+
+const char* const CannotWriteFormat = "%s に書き込めません";
+
+const char* const DefaultCaptionFace = "ＭＳ Ｐ明朝";
+
+const char* const NewFontFace = "ＭＳ Ｐゴシック";
+
+} // namespace lume::texts

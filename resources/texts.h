@@ -1,0 +1,13 @@
+// Every text the system shows, as cp932 bytes (this module alone is compiled
+// with -fexec-charset=CP932, so its source stays readable UTF-8).
+#pragma once
+
+namespace lume::texts {
+
+extern const char* const ProgramCaption;      // "LumeLume ver. 1.16"
+extern const char* const FirstRunNotice;      // the eight lines shown when no options file exists
+extern const char* const CannotWriteFormat;   // "%s に書き込めません"
+extern const char* const DefaultCaptionFace;  // the options' default caption face
+extern const char* const NewFontFace;         // the face of a newly created font object
+
+} // namespace lume::texts
