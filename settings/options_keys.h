@@ -7,7 +7,7 @@
 
 namespace lume {
 
-enum class OptionForm { Surface, Color, Path, FontFace, FontSize, FontStyle, Integer, Boolean };
+enum class OptionForm { SurfaceWord, ColorText, PathText, FontFace, FontSize, FontStyle, Integer, Boolean };
 
 struct OptionKey {
     const char* section;
@@ -35,13 +35,13 @@ template <class Record, class Font, class Visit>
 void VisitOptionKeys(Record& settings, Font& normalFont, Font& toolFont, Visit&& visit)
 {
     auto look = [&](const char* section, auto& group, const LookDefaults& d) {
-        visit(OptionKey{section, "Surface", d.surface, OptionForm::Surface}, group.Surface);
-        visit(OptionKey{section, "Letter", d.letter, OptionForm::Color}, group.Letter);
-        visit(OptionKey{section, "Shadow", d.shadow, OptionForm::Color}, group.Shadow);
-        visit(OptionKey{section, "Left", d.left, OptionForm::Color}, group.Left);
-        visit(OptionKey{section, "Right", d.right, OptionForm::Color}, group.Right);
-        visit(OptionKey{section, "LED", d.led, OptionForm::Color}, group.LED);
-        visit(OptionKey{section, "Texture", "", OptionForm::Path}, group.Texture);
+        visit(OptionKey{section, "Surface", d.surface, OptionForm::SurfaceWord}, group.Surface);
+        visit(OptionKey{section, "Letter", d.letter, OptionForm::ColorText}, group.Letter);
+        visit(OptionKey{section, "Shadow", d.shadow, OptionForm::ColorText}, group.Shadow);
+        visit(OptionKey{section, "Left", d.left, OptionForm::ColorText}, group.Left);
+        visit(OptionKey{section, "Right", d.right, OptionForm::ColorText}, group.Right);
+        visit(OptionKey{section, "LED", d.led, OptionForm::ColorText}, group.LED);
+        visit(OptionKey{section, "Texture", "", OptionForm::PathText}, group.Texture);
     };
     look("Active", settings.Active, ActiveDefaults);
     look("Inactive", settings.Inactive, InactiveDefaults);

@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "settings/options_path.h"
+
+using namespace lume;
+
+TEST(OptionsFilePath, ExtensionReplacedOnCp932Bytes)
+{
+    EXPECT_EQ(OptionsFilePathFor("C:\\Tools\\LumeLume.exe"), "C:\\Tools\\LumeLume.ini");
+    EXPECT_EQ(OptionsFilePathFor("C:\\Tools\\LumeLume.tar.exe"), "C:\\Tools\\LumeLume.tar.ini");
+    // A dot in a folder name is no extension of the file.
+    EXPECT_EQ(OptionsFilePathFor("C:\\My.Tools\\LumeLume"), "C:\\My.Tools\\LumeLume.ini");
+    EXPECT_EQ(OptionsFilePathFor("C:\\Tools\\LumeLume"), "C:\\Tools\\LumeLume.ini");
+    EXPECT_EQ(OptionsFilePathFor("C:LumeLume"), "C:LumeLume.ini");
+    EXPECT_EQ(OptionsFilePathFor("a.b:c"), "a.b:c.ini");
+    EXPECT_EQ(OptionsFilePathFor(""), ".ini");
+    // "表" is 0x95 0x5C in cp932: its trail byte is no separator, so the dot
+    // before it is still the extension's...
+    EXPECT_EQ(OptionsFilePathFor("C:\\Tools\\x.\x95\x5C"), "C:\\Tools\\x.ini");
+    // ...and a folder named "表.d" keeps its dot when the file has none.
+    EXPECT_EQ(OptionsFilePathFor("C:\\\x95\x5C.d\\LumeLume"), "C:\\\x95\x5C.d\\LumeLume.ini");
+    EXPECT_EQ(OptionsFilePathFor("C:\\\x95\x5C\\LumeLume.exe"), "C:\\\x95\x5C\\LumeLume.ini");
+    // A trail byte that looks like a dot (0x2E is no trail byte, but 0x81 0x2E
+    // is still stepped over as one character).
+    EXPECT_EQ(OptionsFilePathFor("C:\\a\x81.exe"), "C:\\a\x81.exe.ini");
+    // A lead byte cut off at the end is a byte of its own.
+    EXPECT_EQ(OptionsFilePathFor("C:\\a.exe\x95"), "C:\\a.ini");
+}
