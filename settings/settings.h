@@ -1,0 +1,39 @@
+// The program's settings: the one record, the two caption font objects, and
+// the options file next to the program that keeps them.
+#pragma once
+#include <memory>
+#include <string>
+
+#include "settings/caption_settings.h"
+#include "ui/font.h"
+
+namespace lume {
+
+// The program-wide record: filled by LoadOptions, replaced by the options
+// dialog, read by the painter.
+extern CaptionSettings Settings;
+// The caption fonts of normal and tool windows; they exist from the main
+// window's creation to its destruction.
+extern std::unique_ptr<ui::Font> NormalFont;
+extern std::unique_ptr<ui::Font> ToolFont;
+
+// The program file's path with its extension replaced by ".ini".
+std::string OptionsFilePath();
+
+// Reads every key (the first-run notice first when there is no file); never
+// creates or writes the file.
+void LoadOptions();
+void LoadOptionsFrom(const std::string& path);
+
+// Writes every key in order; a failed write stops there and raises
+// UserError("<path> に書き込めません"). The record is left as it is.
+void SaveOptions();
+void SaveOptionsTo(const std::string& path);
+
+// Modal, no owner window: the welcome text, until the user closes it.
+void FirstRunNotice();
+
+// True when a file, not a folder, exists at the path.
+bool FileExists(const std::string& path);
+
+} // namespace lume

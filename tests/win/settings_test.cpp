@@ -1,0 +1,284 @@
+// The options file through the real profile API under Wine, in scratch folders.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <future>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/user_error.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "tests/win/win_test_support.h"
+
+namespace {
+
+using namespace lume;
+using namespace lume::test;
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The non-blank lines of an INI file.
+std::vector<std::string> Lines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(bytes);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+// A folder of its own for each test, removed afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        static int serial;
+        path_ = TempFile("lume_settings_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++serial));
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~ScratchFolder()
+    {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                std::string name = found.cFileName;
+                if (name != "." && name != "..")
+                    DeleteFileA((path_ + "\\" + name).c_str());
+            } while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    std::string file(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+// What a message box showed, read from another thread, which then presses OK.
+struct ShownBox {
+    bool appeared = false;
+    std::string caption;
+    std::string text;
+};
+
+std::future<ShownBox> AnswerMessageBox(const char* caption, int timeoutMs = 10000)
+{
+    return std::async(std::launch::async, [caption, timeoutMs] {
+        ShownBox shown;
+        HWND box = nullptr;
+        shown.appeared = WaitFor([&] { return (box = FindWindowA("#32770", caption)) != nullptr; }, timeoutMs);
+        if (shown.appeared) {
+            char text[2048] = {};
+            GetWindowTextA(box, text, sizeof text);
+            shown.caption = text;
+            GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the box's static text
+            shown.text = text;
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+        return shown;
+    });
+}
+
+// Makes a file immutable for the test's duration: the tests run as root,
+// who writes through a read-only attribute.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(const std::string& path) : unixPath_(UnixPath(path)) { ok_ = Chattr("+i"); }
+    ~ImmutableFile() { Chattr("-i"); }
+    bool ok() const { return ok_; }
+
+private:
+    static std::string UnixPath(const std::string& path)
+    {
+        using ToUnix = char*(CDECL*)(const WCHAR*);
+        auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+        if (!toUnix)
+            return {};
+        std::wstring wide(path.begin(), path.end());
+        char* unixName = toUnix(wide.c_str());
+        std::string result = unixName ? unixName : "";
+        HeapFree(GetProcessHeap(), 0, unixName);
+        return result;
+    }
+    bool Chattr(const char* flag)
+    {
+        if (unixPath_.empty())
+            return false;
+        std::string done = unixPath_ + ".chattr-done";
+        std::string command = "Z:\\bin\\sh -c \"rm -f '" + done + "'; chattr " + flag + " '" + unixPath_ +
+                              "' && touch '" + done + "'\"";
+        ChildProcess shell(command);
+        std::string doneWindows = "Z:" + done;
+        for (char& c : doneWindows)
+            if (c == '/')
+                c = '\\';
+        bool finished = WaitFor([&] { return GetFileAttributesA(doneWindows.c_str()) != INVALID_FILE_ATTRIBUTES; });
+        DeleteFileA(doneWindows.c_str());
+        return finished;
+    }
+
+    std::string unixPath_;
+    bool ok_ = false;
+};
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        NormalFont = std::make_unique<ui::Font>();
+        ToolFont = std::make_unique<ui::Font>();
+        Settings = CaptionSettings{};
+    }
+    void TearDown() override
+    {
+        NormalFont.reset();
+        ToolFont.reset();
+    }
+    ScratchFolder folder_;
+};
+
+TEST_F(SettingsTest, NoFileShowsTheNoticeThenDefaultsAndAFirstSaveWritesTheTable)
+{
+    std::string path = folder_.file("LumeLume.ini");
+    auto box = AnswerMessageBox(texts::ProgramCaption);
+    LoadOptionsFrom(path);
+    ShownBox shown = box.get();
+    ASSERT_TRUE(shown.appeared);
+    EXPECT_EQ(shown.caption, texts::ProgramCaption);
+    EXPECT_EQ(shown.text, texts::FirstRunNotice);
+    EXPECT_FALSE(FileExists(path)) << "loading never creates the file";
+
+    EXPECT_EQ(Settings.Active.Surface, SurfaceKind::Texture);
+    EXPECT_EQ(Settings.Inactive.Surface, SurfaceKind::Gradation);
+    EXPECT_EQ(Settings.Active.Texture, "");
+    EXPECT_EQ(Settings.Inactive.Right, 0x00C0C0C0u);
+    EXPECT_EQ(NormalFont->face(), texts::DefaultCaptionFace);
+    EXPECT_EQ(NormalFont->size(), 11);
+    EXPECT_EQ(ToolFont->size(), 9);
+
+    SaveOptionsTo(path);
+    std::string face = texts::DefaultCaptionFace;
+    std::vector<std::string> expected{
+        "[Active]", "Surface=Texture", "Letter=00FFFFFF", "Shadow=00000000", "Left=00800000", "Right=00000080",
+        "LED=00000080", "Texture=", "[Inactive]", "Surface=Gradation", "Letter=00FFFFFF", "Shadow=00000000",
+        "Left=00505050", "Right=00C0C0C0", "LED=00C0C0C0", "Texture=", "[Common]", "NormalFontName=" + face,
+        "NormalFontSize=11", "NormalFontStyle=0", "NormalXShift=3", "NormalYShift=1", "ToolFontName=" + face,
+        "ToolFontSize=9", "ToolFontStyle=0", "ToolXShift=2", "ToolYShift=1", "ShadowShift=2", "NoButtons=0",
+        "NoCloseButton=0", "SBNoCust=0"};
+    EXPECT_EQ(Lines(ReadBytes(path)), expected);
+
+    // With the file there, no notice.
+    auto noBox = AnswerMessageBox(texts::ProgramCaption, 1000);
+    LoadOptionsFrom(path);
+    EXPECT_FALSE(noBox.get().appeared);
+}
+
+TEST_F(SettingsTest, HandEditedFileLoadsAndSavesBack)
+{
+    std::string path = folder_.file("odd.ini");
+    std::string forty(40, 'F');
+    WriteBytes(path, "[Active]\r\nLetter=ffffff\r\nLeft=1200FF0000\r\nRight=FF000080\r\nSurface=texture\r\n"
+                     "Shadow=#000080\r\n[Common]\r\nNormalFontSize=0x0C\r\nToolFontSize=12pt\r\n"
+                     "NormalFontStyle=259\r\nNormalXShift=-4\r\nNoButtons=2\r\nNoCloseButton=-1\r\n"
+                     "SBNoCust=yes\r\nNormalFontName=" + forty + "\r\nToolFontName=\r\n");
+    ToolFont->setFace("Kept Face");
+    LoadOptionsFrom(path);
+    EXPECT_EQ(Settings.Active.Letter, 0x00FFFFFFu);
+    EXPECT_EQ(Settings.Active.Left, 0x000000FFu);
+    EXPECT_EQ(Settings.Active.Surface, SurfaceKind::Gradation);
+    EXPECT_EQ(Settings.Active.Shadow, 0u);
+    EXPECT_EQ(NormalFont->size(), 12);
+    EXPECT_EQ(ToolFont->size(), 9);
+    EXPECT_EQ(NormalFont->style(), 3);
+    EXPECT_EQ(NormalFont->face(), std::string(31, 'F'));
+    EXPECT_EQ(ToolFont->face(), "Kept Face");
+    EXPECT_TRUE(Settings.Common.NoButtons);
+    EXPECT_TRUE(Settings.Common.NoCloseButton);
+    EXPECT_FALSE(Settings.Common.SBNoCust);
+    EXPECT_NE(NormalFont->handle(), nullptr);
+
+    SaveOptionsTo(path);
+    std::vector<std::string> lines = Lines(ReadBytes(path));
+    auto has = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
+    for (const char* line : {"Letter=00FFFFFF", "Left=00FF0000", "Right=00000080", "Surface=Gradation",
+                             "NormalFontSize=12", "ToolFontSize=9", "NormalFontStyle=3", "NormalXShift=-4",
+                             "NoButtons=1", "NoCloseButton=1", "SBNoCust=0", "ToolFontName=Kept Face"})
+        EXPECT_TRUE(has(line)) << line;
+    EXPECT_TRUE(has("NormalFontName=" + std::string(31, 'F')));
+}
+
+TEST_F(SettingsTest, ReadOnlyFileRaisesTheErrorAndStaysAsItWas)
+{
+    std::string path = folder_.file("locked.ini");
+    WriteBytes(path, "[Active]\r\nLetter=00123456\r\n");
+    const std::string before = ReadBytes(path);
+    LoadOptionsFrom(path);
+    Settings.Common.ShadowShift = 7;
+    const CaptionSettings record = Settings;
+    {
+        ImmutableFile locked(path);
+        ASSERT_TRUE(locked.ok());
+        try {
+            SaveOptionsTo(path);
+            ADD_FAILURE() << "the save did not fail";
+        } catch (const UserError& error) {
+            EXPECT_EQ(std::string(error.what()), path + " \x82\xc9\x8f\x91\x82\xab\x8d\x9e\x82\xdf\x82\xdc\x82\xb9\x82\xf1");
+        }
+    }
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(Settings, record);
+}
+
+TEST_F(SettingsTest, AnyFileContentLoadsWithFallbacks)
+{
+    std::mt19937 random(7);
+    std::string garbage(200000, '\0');
+    for (char& c : garbage)
+        c = static_cast<char>(random());
+    std::string longLine = "[Common]\r\nNormalXShift=" + std::string(10 * 1024 * 1024, '7') + "\r\n";
+    std::string duplicates = "[Active]\r\nLetter=000000FF\r\nLetter=0000FF00\r\n[Active]\r\nLetter=00FF0000\r\n";
+    std::string noSections = "Letter=000000FF\r\nShadowShift=9\r\n";
+    std::string path = folder_.file("bad.ini");
+    for (const std::string& content : {garbage, longLine, duplicates, noSections}) {
+        WriteBytes(path, content);
+        Settings = CaptionSettings{};
+        Settings.Common.NormalXShift = 12345;
+        LoadOptionsFrom(path);
+        EXPECT_NE(Settings.Common.NormalXShift, 12345);  // every field is set
+        EXPECT_EQ(ReadBytes(path), content) << "loading never writes";
+    }
+    EXPECT_EQ(Settings.Common.ShadowShift, 2);
+    WriteBytes(path, longLine);
+    LoadOptionsFrom(path);
+    EXPECT_EQ(Settings.Common.NormalXShift, 3);  // cut to 1023 digits: out of range, the default
+    WriteBytes(path, duplicates);
+    LoadOptionsFrom(path);
+    EXPECT_TRUE(Settings.Active.Letter == 0x00FF0000u || Settings.Active.Letter == 0x0000FF00u ||
+                Settings.Active.Letter == 0x000000FFu);
+}
+
+} // namespace

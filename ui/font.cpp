@@ -1,0 +1,56 @@
+#include "ui/font.h"
+
+#include "resources/texts.h"
+
+namespace lume::ui {
+
+int ScreenPixelsPerInch()
+{
+    HDC screen = GetDC(nullptr);
+    int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return pixelsPerInch > 0 ? pixelsPerInch : 96;
+}
+
+Font::Font()
+{
+    spec_.face = texts::NewFontFace;
+    spec_.setSize(9, ScreenPixelsPerInch());
+}
+
+FontSpec& Font::changed()
+{
+    handle_.reset();  // made again on the next use
+    return spec_;
+}
+
+void Font::setFace(std::string_view name) { changed().setFace(name); }
+
+void Font::setSize(int32_t points) { changed().setSize(points, ScreenPixelsPerInch()); }
+
+void Font::setStyle(uint8_t style) { changed().style = style; }
+
+void Font::assign(const FontSpec& spec) { changed() = spec; }
+
+HFONT Font::handle() const
+{
+    if (!handle_) {
+        LOGFONTA description{};
+        description.lfHeight = spec_.height;
+        description.lfWeight = (spec_.style & FontBold) ? FW_BOLD : FW_NORMAL;
+        description.lfItalic = (spec_.style & FontItalic) != 0;
+        description.lfUnderline = (spec_.style & FontUnderline) != 0;
+        description.lfStrikeOut = (spec_.style & FontStrikeOut) != 0;
+        description.lfCharSet = DEFAULT_CHARSET;
+        description.lfOutPrecision = OUT_DEFAULT_PRECIS;
+        description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+        description.lfQuality = DEFAULT_QUALITY;
+        description.lfPitchAndFamily = DEFAULT_PITCH;
+        lstrcpynA(description.lfFaceName, spec_.face.c_str(), LF_FACESIZE);
+        handle_.reset(CreateFontIndirectA(&description));
+    }
+    return handle_.get();
+}
+
+} // namespace lume::ui
