@@ -35,3 +35,11 @@ constexpr intptr_t HtLeft = 10;
 constexpr intptr_t HtBottomRight = 17;
 
 } // namespace lume::win
+
+namespace lume::win {
+
+// Extended window styles.
+constexpr uint32_t WsExToolWindow = 0x00000080;
+constexpr uint32_t WsExContextHelp = 0x00000400;
+
+} // namespace lume::win

@@ -20,4 +20,10 @@ const char* const DefaultCaptionFace = "ＭＳ Ｐ明朝";
 
 const char* const NewFontFace = "ＭＳ Ｐゴシック";
 
+const char* const CannotOpenFileFormat = "ﾌｧｲﾙ %s は開けません";
+
+const char* const InvalidBitmap = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です";
+
+const char* const StreamReadError = "ｽﾄﾘｰﾑからの読み込みｴﾗｰ";
+
 } // namespace lume::texts

@@ -10,4 +10,9 @@ extern const char* const CannotWriteFormat;   // "%s に書き込めません"
 extern const char* const DefaultCaptionFace;  // the options' default caption face
 extern const char* const NewFontFace;         // the face of a newly created font object
 
+// Texture files that cannot be read.
+extern const char* const CannotOpenFileFormat;  // "ﾌｧｲﾙ %s は開けません"
+extern const char* const InvalidBitmap;         // "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"
+extern const char* const StreamReadError;       // "ｽﾄﾘｰﾑからの読み込みｴﾗｰ"
+
 } // namespace lume::texts

@@ -41,5 +41,9 @@ TEST(Texts, Cp932BytesOfTheNoticeTheErrorAndTheFaces)
     EXPECT_EQ(std::string(lume::texts::CannotWriteFormat), ToCp932("%s に書き込めません"));
     EXPECT_EQ(std::string(lume::texts::DefaultCaptionFace), ToCp932("ＭＳ Ｐ明朝"));
     EXPECT_EQ(std::string(lume::texts::NewFontFace), ToCp932("ＭＳ Ｐゴシック"));
+    EXPECT_EQ(std::string(lume::texts::CannotOpenFileFormat), ToCp932("ﾌｧｲﾙ %s は開けません"));
+    EXPECT_EQ(std::string(lume::texts::InvalidBitmap), ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"));
+    EXPECT_EQ(std::string(lume::texts::StreamReadError), ToCp932("ｽﾄﾘｰﾑからの読み込みｴﾗｰ"));
+    EXPECT_EQ(std::string(lume::texts::StreamReadError).size(), 22u);  // half-width kana are single bytes
     EXPECT_EQ(std::string(lume::texts::DefaultCaptionFace), "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe\x92\xa9");
 }

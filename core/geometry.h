@@ -1,0 +1,25 @@
+// Plain rectangles, points and lines of the pure core, in window coordinates.
+#pragma once
+#include <cstdint>
+
+namespace lume {
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// (left, top, right, bottom), right and bottom exclusive unless said otherwise.
+struct Rect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    int32_t width() const { return right - left; }
+    int32_t height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    bool operator==(const Rect&) const = default;
+};
+
+} // namespace lume

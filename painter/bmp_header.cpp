@@ -1,0 +1,106 @@
+#include "painter/bmp_header.h"
+
+namespace lume {
+
+namespace {
+
+constexpr uint32_t BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
+
+uint32_t Read16(const uint8_t* p) { return p[0] | (p[1] << 8); }
+uint32_t Read32(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
+
+bool ValidBitCount(uint32_t bits, bool core)
+{
+    return bits == 1 || bits == 4 || bits == 8 || bits == 24 || (!core && (bits == 16 || bits == 32));
+}
+
+} // namespace
+
+BmpCheck CheckBmpHeader(const uint8_t* head, size_t headBytes, uint64_t fileSize) noexcept
+{
+    BmpCheck check;
+    BmpLayout& layout = check.layout;
+    auto verdict = [&](BmpVerdict v) {
+        check.verdict = v;
+        return check;
+    };
+    if (fileSize == 0)
+        return verdict(BmpVerdict::Empty);
+    if (fileSize < 14 || headBytes < 14)
+        return verdict(BmpVerdict::CutShort);
+    if (head[0] != 'B' || head[1] != 'M')
+        return verdict(BmpVerdict::Invalid);
+    if (fileSize < 18 || headBytes < 18)
+        return verdict(BmpVerdict::CutShort);
+    layout.headerSize = Read32(head + 14);
+    const bool core = layout.headerSize == 12;
+    if (!core && layout.headerSize != 40)
+        return verdict(BmpVerdict::Invalid);
+    if (fileSize < 14 + layout.headerSize || headBytes < 14 + layout.headerSize)
+        return verdict(BmpVerdict::CutShort);
+
+    const uint8_t* info = head + 14;
+    uint32_t planes, colorsUsed = 0;
+    if (core) {
+        layout.width = static_cast<int32_t>(Read16(info + 4));
+        layout.height = static_cast<int32_t>(Read16(info + 6));
+        planes = Read16(info + 8);
+        layout.bitCount = static_cast<uint16_t>(Read16(info + 10));
+    } else {
+        layout.width = static_cast<int32_t>(Read32(info + 4));
+        layout.height = static_cast<int32_t>(Read32(info + 8));
+        planes = Read16(info + 12);
+        layout.bitCount = static_cast<uint16_t>(Read16(info + 14));
+        layout.compression = Read32(info + 16);
+        colorsUsed = Read32(info + 32);
+    }
+    const uint64_t rows = layout.height < 0 ? -static_cast<int64_t>(layout.height) : layout.height;
+    if (layout.width <= 0 || rows == 0 || planes != 1 || !ValidBitCount(layout.bitCount, core))
+        return verdict(BmpVerdict::Invalid);
+    if (static_cast<uint64_t>(layout.width) * rows * 4 > MaxBitmapPixelBytes)
+        return verdict(BmpVerdict::Invalid);
+
+    // What lies between the info header and the pixels: a palette or bit masks.
+    uint64_t tableBytes = 0;
+    const uint32_t bits = layout.bitCount;
+    switch (layout.compression) {
+    case BiRgb:
+        break;
+    case BiRle8:
+    case BiRle4:
+        if (bits != (layout.compression == BiRle8 ? 8u : 4u) || layout.height < 0)
+            return verdict(BmpVerdict::Invalid);
+        break;
+    case BiBitfields:
+        if (bits != 16 && bits != 32)
+            return verdict(BmpVerdict::Invalid);
+        tableBytes = 12;
+        break;
+    default:
+        return verdict(BmpVerdict::Invalid);
+    }
+    if (bits <= 8) {
+        const uint64_t maxColors = 1ull << bits;
+        if (colorsUsed > maxColors)
+            return verdict(BmpVerdict::Invalid);
+        tableBytes = (colorsUsed ? colorsUsed : maxColors) * (core ? 3 : 4);
+    }
+
+    if (layout.compression == BiRle8 || layout.compression == BiRle4) {
+        layout.pixelBytes = Read32(info + 20);  // biSizeImage: RLE data has no fixed size
+        if (layout.pixelBytes == 0)
+            return verdict(BmpVerdict::Invalid);
+    } else {
+        const uint64_t stride = (static_cast<uint64_t>(layout.width) * bits + 31) / 32 * 4;
+        layout.pixelBytes = stride * rows;
+    }
+    layout.pixelOffset = Read32(head + 10);
+    if (layout.pixelOffset < 14 + layout.headerSize)
+        return verdict(BmpVerdict::Invalid);
+    if (14 + layout.headerSize + tableBytes > fileSize ||
+        static_cast<uint64_t>(layout.pixelOffset) + layout.pixelBytes > fileSize)
+        return verdict(BmpVerdict::CutShort);
+    return verdict(BmpVerdict::Valid);
+}
+
+} // namespace lume

@@ -1,0 +1,97 @@
+#include "painter/caption_layout.h"
+
+#include "core/win_constants.h"
+
+namespace lume {
+
+using namespace win;
+
+CaptionMetrics CaptionMetricsFrom(const SystemFrameMetrics& system) noexcept
+{
+    CaptionMetrics metrics;
+    metrics.SizingFrameX = system.cxFrame;
+    metrics.SizingFrameY = system.cyFrame;
+    metrics.FixedFrameX = system.cxDlgFrame;
+    metrics.FixedFrameY = system.cyDlgFrame;
+    // Button widths follow the caption height, not SM_CXSIZE.
+    metrics.NormalCaptionHeight = system.cyCaption - 1;
+    metrics.NormalButtonWidth = system.cyCaption - 3;
+    metrics.NormalButtonHeight = system.cyCaption - 5;
+    metrics.ToolCaptionHeight = system.cySmCaption - 1;
+    metrics.ToolButtonWidth = 13;
+    metrics.ToolButtonHeight = 13;
+    return metrics;
+}
+
+CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
+                            const CaptionMetrics& metrics, const CaptionSettings& settings, bool isActive) noexcept
+{
+    CaptionLayout layout;
+    layout.WindowBox = {0, 0, width - 1, height - 1};
+    layout.Style = style;
+    layout.ExStyle = exStyle;
+
+    const CommonSettings& common = settings.Common;
+    layout.ProtectCloseButton = !common.NoCloseButton;
+    layout.ProtectOtherButtons = layout.ProtectCloseButton && !common.NoButtons;
+    layout.MinButtonShown = (style & WsMinimizeBox) && layout.ProtectOtherButtons;
+    layout.MaxButtonShown = (style & WsMaximizeBox) && layout.ProtectOtherButtons;
+    layout.HelpButtonShown = (exStyle & WsExContextHelp) && layout.ProtectOtherButtons;
+
+    // No other border style is looked at: without a sizing frame, the fixed one.
+    bool sizing = (style & WsThickFrame) != 0;
+    layout.FrameX = sizing ? metrics.SizingFrameX : metrics.FixedFrameX;
+    layout.FrameY = sizing ? metrics.SizingFrameY : metrics.FixedFrameY;
+
+    if (exStyle & WsExToolWindow) {
+        layout.ButtonWidth = metrics.ToolButtonWidth;
+        layout.ButtonHeight = metrics.ToolButtonHeight;
+        layout.CaptionHeight = metrics.ToolCaptionHeight;
+        layout.CaptionFont = CaptionFontKind::Tool;
+        layout.TextXShift = common.ToolXShift;
+        layout.TextYShift = common.ToolYShift;
+    } else {
+        layout.ButtonWidth = metrics.NormalButtonWidth;
+        layout.ButtonHeight = metrics.NormalButtonHeight;
+        layout.CaptionHeight = metrics.NormalCaptionHeight;
+        layout.CaptionFont = CaptionFontKind::Normal;
+        layout.TextXShift = common.NormalXShift;
+        layout.TextYShift = common.NormalYShift;
+    }
+
+    const Rect caption{layout.FrameX, layout.FrameY, width - layout.FrameX, layout.FrameY + layout.CaptionHeight};
+    layout.CaptionRect = caption;
+    const int32_t buttonTop = caption.top + 2;
+    const int32_t buttonBottom = buttonTop + layout.ButtonHeight;
+    const int32_t w = layout.ButtonWidth;
+    layout.CloseButtonRect = {caption.right - 2 - w, buttonTop, caption.right - 2, buttonBottom};
+    const int32_t maxLeft = layout.CloseButtonRect.left - w - 2;
+    layout.MaxButtonRect = {maxLeft, buttonTop, maxLeft + w, buttonBottom};
+    layout.MinButtonRect = {maxLeft - w, buttonTop, maxLeft, buttonBottom};
+
+    if (!layout.ProtectCloseButton)
+        layout.TextLimitX = caption.right - 2;
+    else if (!layout.ProtectOtherButtons)
+        layout.TextLimitX = layout.CloseButtonRect.left;
+    else if (layout.MinButtonShown || layout.MaxButtonShown)
+        layout.TextLimitX = layout.MinButtonRect.left;
+    else if (layout.HelpButtonShown)
+        layout.TextLimitX = layout.MaxButtonRect.left;
+    else
+        layout.TextLimitX = layout.CloseButtonRect.left;
+
+    if (style & (WsMinimizeBox | WsMaximizeBox))
+        layout.ButtonAreaX = layout.MinButtonRect.left;
+    else if (exStyle & WsExContextHelp)
+        layout.ButtonAreaX = layout.MaxButtonRect.left;
+    else
+        layout.ButtonAreaX = layout.CloseButtonRect.left;
+
+    layout.IsActive = isActive;
+    const CaptionLook& look = isActive ? settings.Active : settings.Inactive;
+    layout.LetterColour = look.Letter;
+    layout.ShadowColour = look.Shadow;
+    return layout;
+}
+
+} // namespace lume
