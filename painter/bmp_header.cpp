@@ -88,7 +88,7 @@ BmpCheck CheckBmpHeader(const uint8_t* head, size_t headBytes, uint64_t fileSize
 
     if (layout.compression == BiRle8 || layout.compression == BiRle4) {
         layout.pixelBytes = Read32(info + 20);  // biSizeImage: RLE data has no fixed size
-        if (layout.pixelBytes == 0)
+        if (layout.pixelBytes == 0 || layout.pixelBytes > MaxBitmapPixelBytes)
             return verdict(BmpVerdict::Invalid);
     } else {
         const uint64_t stride = (static_cast<uint64_t>(layout.width) * bits + 31) / 32 * 4;

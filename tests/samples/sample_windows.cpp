@@ -2,7 +2,8 @@
 // of frame whose caption LumeLume paints, or must leave alone.
 //
 //   sample_windows [--ready FILE] [--log FILE]                       the whole set
-//   sample_windows --one TITLE X Y W H [--ready FILE] [--log FILE]  one sizable window
+//   sample_windows --one TITLE X Y W H [--class NAME] [--style HEX] [--exstyle HEX]
+//                  [--ready FILE] [--log FILE]                     one window (sizable by default)
 //
 // --ready FILE is written once every window is shown and the thread is idle.
 // --log FILE gets one line per caption-related message a window procedure
@@ -215,11 +216,19 @@ int main(int argc, char** argv)
 
     const char* readyPath = nullptr;
     const char* oneTitle = nullptr;
+    const char* className = "LumeSample";
+    DWORD style = WS_OVERLAPPEDWINDOW, exStyle = 0;
     int x = 100, y = 100, width = 400, height = 300;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--ready" && i + 1 < argc) {
             readyPath = argv[++i];
+        } else if (arg == "--class" && i + 1 < argc) {
+            className = argv[++i];
+        } else if (arg == "--style" && i + 1 < argc) {
+            style = std::strtoul(argv[++i], nullptr, 16);
+        } else if (arg == "--exstyle" && i + 1 < argc) {
+            exStyle = std::strtoul(argv[++i], nullptr, 16);
         } else if (arg == "--log" && i + 1 < argc) {
             Log = std::fopen(argv[++i], "w");
         } else if (arg == "--one" && i + 5 < argc) {
@@ -233,8 +242,16 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (oneTitle)
-        Create(oneTitle, WS_OVERLAPPEDWINDOW, 0, x, y, width, height);
+    if (oneTitle) {
+        WNDCLASSA named{};
+        named.lpfnWndProc = SampleProc;
+        named.hInstance = GetModuleHandleA(nullptr);
+        named.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        named.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        named.lpszClassName = className;
+        RegisterClassA(&named);  // fails harmlessly for the usual class, registered already
+        Create(oneTitle, style, exStyle, x, y, width, height, className);
+    }
     else
         CreateWholeSet();
     return Run(readyPath);

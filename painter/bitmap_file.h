@@ -1,0 +1,14 @@
+// Reading a texture file: headers checked by the program, pixels decoded by GDI.
+#pragma once
+#include <string>
+
+#include "painter/surfaces.h"
+
+namespace lume {
+
+// A zero-byte file gives an empty bitmap. Raises UserError with
+// "ﾌｧｲﾙ <path> は開けません", "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です" or
+// "ｽﾄﾘｰﾑからの読み込みｴﾗｰ".
+SurfaceBitmap ReadBitmapFile(const std::string& path);
+
+} // namespace lume

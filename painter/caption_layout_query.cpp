@@ -1,0 +1,47 @@
+// The platform side of the caption layout: system metrics, and the window's
+// rectangle, styles and active state.
+#include "core/win_constants.h"
+#include "painter/painter.h"
+#include "settings/settings.h"
+
+namespace lume {
+
+static_assert(win::WsThickFrame == WS_THICKFRAME && win::WsMinimizeBox == WS_MINIMIZEBOX &&
+              win::WsMaximizeBox == WS_MAXIMIZEBOX && win::WsChild == WS_CHILD);
+static_assert(win::WsExToolWindow == WS_EX_TOOLWINDOW && win::WsExContextHelp == WS_EX_CONTEXTHELP);
+
+CaptionMetrics CachedMetrics;
+
+void UpdateCaptionMetrics()
+{
+    CachedMetrics = CaptionMetricsFrom({GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+                                        GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
+                                        GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION)});
+}
+
+bool IsCaptionActive(HWND window, uint32_t style)
+{
+    if (!(style & WS_CHILD))
+        return GetForegroundWindow() == window;
+    // Taken for an MDI child: its frame must be in front and name it active.
+    HWND client = GetParent(window);
+    if (GetParent(client) != GetForegroundWindow())
+        return false;
+    DWORD_PTR activeChild = 0;
+    if (!SendMessageTimeoutA(client, WM_MDIGETACTIVE, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, MdiQueryTimeoutMs,
+                             &activeChild))
+        return false;
+    return reinterpret_cast<HWND>(activeChild) == window;
+}
+
+CaptionLayout ComputeCaptionLayout(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    auto style = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
+    auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
+    return LayoutCaption(frame.right - frame.left, frame.bottom - frame.top, style, exStyle, CachedMetrics, Settings,
+                         IsCaptionActive(window, style));
+}
+
+} // namespace lume

@@ -1,0 +1,28 @@
+// The caption painter: cached metrics, the layout of one window, and the
+// painting of one window's caption from the program's own thread.
+#pragma once
+#include <windows.h>
+
+#include "painter/caption_layout.h"
+
+namespace lume {
+
+// Cached by UpdateCaptionMetrics; all zeros before the first call.
+extern CaptionMetrics CachedMetrics;
+
+void UpdateCaptionMetrics();
+
+// How long an MDI frame of another program may take to name its active child.
+constexpr UINT MdiQueryTimeoutMs = 200;
+
+// The window's layout from its rectangle, style bits, active state and the settings.
+CaptionLayout ComputeCaptionLayout(HWND window);
+
+// Foreground for a top-level window; for a WS_CHILD window, the active MDI
+// child of the foreground frame. A frame that does not answer in time: inactive.
+bool IsCaptionActive(HWND window, uint32_t style);
+
+// Paints the window's caption: in full, or only the strip of its buttons.
+void PaintCaption(HWND window, bool fullRepaint);
+
+} // namespace lume

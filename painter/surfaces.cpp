@@ -1,0 +1,158 @@
+#include "painter/surfaces.h"
+
+#include "painter/bitmap_file.h"
+#include "painter/caption_drawing.h"
+#include "settings/settings.h"
+
+namespace lume {
+
+std::unique_ptr<CaptionSurfaces> Surfaces;
+
+namespace {
+
+HBITMAP SubstitutePicture;  // borrowed from the application
+
+// A memory DC with one bitmap selected, put back and deleted at the end.
+class MemoryDc {
+public:
+    explicit MemoryDc(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr))
+    {
+        if (dc_ && bitmap)
+            previous_ = SelectObject(dc_, bitmap);
+    }
+    ~MemoryDc()
+    {
+        if (previous_)
+            SelectObject(dc_, previous_);
+        if (dc_)
+            DeleteDC(dc_);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC get() const { return previous_ ? dc_ : nullptr; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+const CaptionLook& LookOf(bool active) { return active ? Settings.Active : Settings.Inactive; }
+
+SurfaceBitmap CopyOfPicture(HBITMAP picture)
+{
+    BITMAP info{};
+    if (!picture || !GetObjectA(picture, sizeof info, &info))
+        return {};
+    SurfaceBitmap copy = NewSurfaceBitmap(info.bmWidth, info.bmHeight);
+    MemoryDc source(picture), target(copy.bitmap.get());
+    if (source.get() && target.get())
+        BitBlt(target.get(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+    return copy;
+}
+
+} // namespace
+
+SurfaceBitmap NewSurfaceBitmap(int32_t width, int32_t height)
+{
+    SurfaceBitmap surface;
+    if (width <= 0 || height <= 0)
+        return surface;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    surface.bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (surface.bitmap) {
+        surface.width = width;
+        surface.height = height;
+        surface.pixels = static_cast<uint32_t*>(bits);
+    }
+    return surface;
+}
+
+void SetSubstituteTexture(HBITMAP picture) { SubstitutePicture = picture; }
+
+void BuildCaptionSurfaces()
+{
+    for (bool active : {true, false}) {
+        switch (LookOf(active).Surface) {
+        case SurfaceKind::Gradation:
+            BuildGradientSurface(active);
+            break;
+        case SurfaceKind::Texture:
+            LoadTextureSurface(active);
+            break;
+        case SurfaceKind::Default:
+            break;
+        }
+    }
+}
+
+void BuildGradientSurface(bool active)
+{
+    const CaptionLook& look = LookOf(active);
+    SurfaceBitmap gradient = NewSurfaceBitmap(GradientWidth, GradientHeight);
+    if (!gradient.bitmap)
+        return;
+    GdiFlush();
+    for (int32_t column = 0; column < GradientWidth; ++column) {
+        Color color = GradientColumn(look.Left, look.Right, column);
+        uint32_t pixel = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+        for (int32_t row = 0; row < GradientHeight; ++row)
+            gradient.pixels[row * GradientWidth + column] = pixel;
+    }
+    (active ? Surfaces->ActiveGradient : Surfaces->InactiveGradient) = std::move(gradient);
+}
+
+void LoadTextureSurface(bool active)
+{
+    const std::string& path = LookOf(active).Texture;
+    // Built aside, so that a file that fails leaves the old bitmap as it was.
+    SurfaceBitmap texture = !path.empty() && FileExists(path) ? ReadBitmapFile(path) : CopyOfPicture(SubstitutePicture);
+    (active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture) = std::move(texture);
+}
+
+void PaintSurface(HWND window, HDC dc, const CaptionLayout& layout)
+{
+    const bool active = layout.IsActive;
+    switch (LookOf(active).Surface) {
+    case SurfaceKind::Gradation:
+        StretchGradient(window, dc, active ? Surfaces->ActiveGradient : Surfaces->InactiveGradient,
+                        layout.CaptionRect);
+        break;
+    case SurfaceKind::Texture:
+        TileTexture(window, dc, active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture, layout.CaptionRect);
+        break;
+    case SurfaceKind::Default:
+        break;  // the system's own background stays
+    }
+}
+
+void StretchGradient(HWND window, HDC dc, const SurfaceBitmap& gradient, const Rect& caption)
+{
+    if (!IsWindowVisible(window))
+        return;
+    MemoryDc source(gradient.bitmap.get());
+    if (!source.get())
+        return;
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, caption.left, caption.top, caption.width(), caption.height(), source.get(), 0, 0,
+               gradient.width, gradient.height, SRCCOPY);
+}
+
+void TileTexture(HWND window, HDC dc, const SurfaceBitmap& texture, const Rect& caption)
+{
+    if (!IsWindowVisible(window))
+        return;
+    MemoryDc source(texture.bitmap.get());
+    if (!source.get())
+        return;
+    for (const Rect& tile : TextureTiles(caption, texture.width, texture.height))
+        BitBlt(dc, tile.left, tile.top, tile.width(), tile.height(), source.get(), 0, 0, SRCCOPY);
+}
+
+} // namespace lume

@@ -1,0 +1,51 @@
+// The prepared caption backgrounds: two gradients and two textures, built
+// when the settings change and only stretched or tiled at paint time.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/geometry.h"
+#include "painter/caption_layout.h"
+#include "ui/handles.h"
+
+namespace lume {
+
+// A 32-bit top-down DIB section; no handle and 0 x 0 for an empty bitmap.
+struct SurfaceBitmap {
+    ui::BitmapHandle bitmap;
+    int32_t width = 0;
+    int32_t height = 0;
+    uint32_t* pixels = nullptr;  // 0x00RRGGBB, row after row
+};
+
+SurfaceBitmap NewSurfaceBitmap(int32_t width, int32_t height);
+
+struct CaptionSurfaces {
+    SurfaceBitmap ActiveGradient;
+    SurfaceBitmap InactiveGradient;
+    SurfaceBitmap ActiveTexture;
+    SurfaceBitmap InactiveTexture;
+};
+
+// Exists from the main window's creation to its destruction.
+extern std::unique_ptr<CaptionSurfaces> Surfaces;
+
+// The built-in stripes, handed over by the application (borrowed) and withdrawn with nullptr.
+void SetSubstituteTexture(HBITMAP picture);
+
+// Active group first, then inactive: a gradient, a texture or nothing. A
+// texture that fails to load raises its UserError and stops the build there;
+// that bitmap keeps what it held.
+void BuildCaptionSurfaces();
+void BuildGradientSurface(bool active);
+void LoadTextureSurface(bool active);
+
+// The background step of a paint, into the window DC.
+void PaintSurface(HWND window, HDC dc, const CaptionLayout& layout);
+void StretchGradient(HWND window, HDC dc, const SurfaceBitmap& gradient, const Rect& caption);
+void TileTexture(HWND window, HDC dc, const SurfaceBitmap& texture, const Rect& caption);
+
+} // namespace lume

@@ -1,0 +1,415 @@
+// The painter for real under Wine: captions of another process's windows
+// painted through GDI and read back from the screen.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/user_error.h"
+#include "painter/bitmap_file.h"
+#include "painter/caption_drawing.h"
+#include "painter/painter.h"
+#include "painter/surfaces.h"
+#include "resources/texts.h"
+#include "settings/options_io.h"
+#include "settings/settings.h"
+#include "tests/common/bmp_writer.h"
+#include "tests/win/screen_capture.h"
+#include "tests/win/win_test_support.h"
+
+namespace {
+
+using namespace lume;
+using namespace lume::test;
+
+constexpr Color Red = RgbColor(255, 0, 0);
+constexpr Color Green = RgbColor(0, 255, 0);
+
+void LoadDefaultSettings()
+{
+    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, Settings,
+                NormalFont->spec(), ToolFont->spec(), ui::ScreenPixelsPerInch());
+}
+
+bool Inside(const Rect& rect, int x, int y) { return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom; }
+
+bool InAnyButton(const CaptionLayout& layout, int x, int y)
+{
+    return Inside(layout.CloseButtonRect, x, y) || Inside(layout.MaxButtonRect, x, y) ||
+           Inside(layout.MinButtonRect, x, y);
+}
+
+// The pixels the lines colour, later lines over earlier ones.
+std::map<std::pair<int, int>, Color> Rasterize(const std::vector<LineSegment>& lines)
+{
+    std::map<std::pair<int, int>, Color> pixels;
+    for (const LineSegment& line : lines) {
+        int dx = (line.to.x > line.from.x) - (line.to.x < line.from.x);
+        int dy = (line.to.y > line.from.y) - (line.to.y < line.from.y);
+        for (Point p = line.from; !(p == line.to); p = {p.x + dx, p.y + dy})
+            pixels[{p.x, p.y}] = line.color;
+    }
+    return pixels;
+}
+
+class PainterTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        NormalFont = std::make_unique<ui::Font>();
+        ToolFont = std::make_unique<ui::Font>();
+        Surfaces = std::make_unique<CaptionSurfaces>();
+        SetSubstituteTexture(LoadBitmapA(GetModuleHandleA(nullptr), "SUBSTITUTE"));
+        UpdateCaptionMetrics();
+    }
+    static void TearDownTestSuite()
+    {
+        Surfaces.reset();
+        NormalFont.reset();
+        ToolFont.reset();
+    }
+
+    void SetUp() override
+    {
+        SetCursorPos(1010, 740);
+        LoadDefaultSettings();
+        BuildCaptionSurfaces();
+    }
+
+    // A sample window of its own process; the title empty unless given.
+    HWND StartSample(const std::string& title, const std::string& extra = "", int x = 100, int y = 100)
+    {
+        samples_.push_back(std::make_unique<ChildProcess>("\"" + SampleWindowsExe() + "\" --one " + title + " " +
+                                                          std::to_string(x) + " " + std::to_string(y) +
+                                                          " 400 300 " + extra));
+        HWND window = WaitForWindow(nullptr, title.c_str());
+        EXPECT_NE(window, nullptr) << title;
+        return window;
+    }
+
+    // Makes both looks the same, so that whether the sample is active does not matter.
+    void BothLooks(SurfaceKind surface)
+    {
+        Settings.Active.Surface = Settings.Inactive.Surface = surface;
+        Settings.Active.Left = Settings.Inactive.Left = RgbColor(0, 0, 0);
+        Settings.Active.Right = Settings.Inactive.Right = RgbColor(255, 255, 255);
+        Settings.Active.Letter = Settings.Inactive.Letter = Red;
+        Settings.Active.Shadow = Settings.Inactive.Shadow = Green;
+        BuildCaptionSurfaces();
+    }
+
+    std::vector<std::unique_ptr<ChildProcess>> samples_;
+};
+
+TEST_F(PainterTest, WorkedExampleEdgesAndGrooves)
+{
+    HWND window = StartSample("EdgeSample");
+    CaptureSettled(window);
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    ASSERT_EQ(layout.WindowBox, (Rect{0, 0, 399, 299}));
+    ASSERT_EQ(layout.CaptionRect.right, 400 - layout.FrameX);
+    PaintCaption(window, true);
+    Capture painted = CaptureWindow(window);
+
+    std::vector<LineSegment> lines = CaptionEdgeLines(layout.CaptionRect);
+    for (const LineSegment& groove :
+         SizingGrooveLines(layout.CaptionRect.bottom, layout.WindowBox, layout.FrameX, layout.FrameY))
+        lines.push_back(groove);
+    const auto expected = Rasterize(lines);
+    EXPECT_GT(expected.size(), 60u);
+    for (const auto& [point, color] : expected)
+        EXPECT_EQ(painted.at(point.first, point.second), color) << point.first << "," << point.second;
+}
+
+TEST_F(PainterTest, GradientColumnsStretchedOverTheCaption)
+{
+    BothLooks(SurfaceKind::Gradation);
+    HWND window = StartSample("GradientSample");
+    SetWindowTextA(window, "");
+    CaptureSettled(window);
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    PaintCaption(window, true);
+    Capture painted = CaptureWindow(window);
+
+    const Rect& caption = layout.CaptionRect;
+    const Color black = RgbColor(0, 0, 0), white = RgbColor(255, 255, 255);
+    const int y = caption.top + 1;
+    EXPECT_EQ(painted.at(caption.left, y), GradientColumn(black, white, 0));
+    EXPECT_EQ(painted.at(caption.right - 1, caption.bottom - 1), GradientColumn(black, white, 255));
+    for (int x = caption.left; x < caption.right; ++x) {
+        if (InAnyButton(layout, x, y))
+            continue;
+        // The nearest source column, give or take the rounding of the stretch.
+        int column = (2 * (x - caption.left) + 1) * GradientWidth / (2 * caption.width());
+        Color seen = painted.at(x, y);
+        bool close = false;
+        for (int c = std::max(0, column - 1); c <= std::min(255, column + 1); ++c)
+            close = close || seen == GradientColumn(black, white, c);
+        EXPECT_TRUE(close) << "x " << x << " column " << column << " colour " << std::hex << seen;
+    }
+}
+
+TEST_F(PainterTest, TextureTilesRepeatFromTheCaptionsLeft)
+{
+    BothLooks(SurfaceKind::Texture);  // no file: the substitute stripes
+    HWND window = StartSample("TextureSample");
+    SetWindowTextA(window, "");
+    CaptureSettled(window);
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    PaintCaption(window, true);
+    Capture painted = CaptureWindow(window);
+    const Rect& caption = layout.CaptionRect;
+    int checked = 0;
+    for (int y = caption.top; y < caption.bottom; ++y)
+        for (int x = caption.left; x < caption.right; ++x)
+            if (!InAnyButton(layout, x, y)) {
+                ASSERT_EQ(painted.at(x, y), SubstituteTexturePixel(x - caption.left, y - caption.top)) << x << "," << y;
+                ++checked;
+            }
+    EXPECT_GT(checked, 5000);
+}
+
+TEST_F(PainterTest, DefaultSurfaceKeepsTheSystemBackgroundAndTextStaysInItsClip)
+{
+    BothLooks(SurfaceKind::Default);
+    Settings.Common.ShadowShift = 2;
+    HWND window = StartSample("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    Capture system = CaptureSettled(window);
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    PaintCaption(window, true);
+    Capture painted = CaptureWindow(window);
+
+    const Rect clip = CaptionTextClip(layout);
+    int letters = 0, shadow = 0, systemBackground = 0;
+    for (int y = layout.CaptionRect.top; y < clip.bottom; ++y)
+        for (int x = layout.CaptionRect.left; x < layout.CaptionRect.right; ++x) {
+            Color seen = painted.at(x, y);
+            if (x >= clip.right) {
+                EXPECT_NE(seen, Red) << x << "," << y;
+                EXPECT_NE(seen, Green) << x << "," << y;
+                continue;
+            }
+            letters += seen == Red;
+            shadow += seen == Green;
+            systemBackground += seen == system.at(x, y);
+        }
+    EXPECT_GT(letters, 100);
+    EXPECT_GT(shadow, 20);
+    EXPECT_GT(systemBackground, 100) << "the system's background shows between the letters";
+    // Right of the clip, up to the buttons, the caption is as the system drew it.
+    for (int x = clip.right; x < layout.ButtonAreaX; ++x)
+        EXPECT_EQ(painted.at(x, layout.CaptionRect.top + 1), system.at(x, layout.CaptionRect.top + 1)) << x;
+}
+
+TEST_F(PainterTest, ButtonStripRepaintLeavesTheRestOfTheCaption)
+{
+    BothLooks(SurfaceKind::Gradation);
+    HWND window = StartSample("StripSample");
+    Capture system = CaptureSettled(window);
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    PaintCaption(window, false);
+    Capture painted = CaptureWindow(window);
+    const Rect& caption = layout.CaptionRect;
+    for (int y = caption.top; y < caption.bottom; ++y)
+        for (int x = caption.left; x < layout.ButtonAreaX - 2; ++x)
+            ASSERT_EQ(painted.at(x, y), system.at(x, y)) << x << "," << y;
+    // The strip itself is painted, the edge in full.
+    EXPECT_NE(painted.at(layout.ButtonAreaX - 1, caption.top), system.at(layout.ButtonAreaX - 1, caption.top));
+    EXPECT_EQ(painted.at(caption.left, caption.top - 1), EdgeGrey);
+    EXPECT_EQ(painted.at(caption.left + 1, caption.bottom), EdgeWhite);
+}
+
+TEST_F(PainterTest, ProtectedButtonsUntouchedOthersPaintedOver)
+{
+    BothLooks(SurfaceKind::Texture);
+    HWND window = StartSample("ButtonSample");
+    Capture system = CaptureSettled(window);
+    auto buttonChanged = [&](const Capture& painted, const Rect& button) {
+        int changed = 0;
+        for (int y = button.top; y < button.bottom; ++y)
+            for (int x = button.left; x < button.right; ++x)
+                changed += painted.at(x, y) != system.at(x, y);
+        return changed;
+    };
+    CaptionLayout layout = ComputeCaptionLayout(window);
+    PaintCaption(window, true);
+    Capture painted = CaptureWindow(window);
+    EXPECT_EQ(buttonChanged(painted, layout.CloseButtonRect), 0);
+    EXPECT_EQ(buttonChanged(painted, layout.MaxButtonRect), 0);
+    EXPECT_EQ(buttonChanged(painted, layout.MinButtonRect), 0);
+
+    Settings.Common.NoButtons = true;
+    PaintCaption(window, true);
+    painted = CaptureWindow(window);
+    EXPECT_EQ(buttonChanged(painted, layout.CloseButtonRect), 0);
+    EXPECT_GT(buttonChanged(painted, layout.MaxButtonRect), 100);
+    EXPECT_GT(buttonChanged(painted, layout.MinButtonRect), 100);
+
+    Settings.Common.NoCloseButton = true;
+    PaintCaption(window, true);
+    painted = CaptureWindow(window);
+    EXPECT_GT(buttonChanged(painted, layout.CloseButtonRect), 100);
+}
+
+TEST_F(PainterTest, TtyClassIsNeverPainted)
+{
+    BothLooks(SurfaceKind::Texture);
+    // Class names are atoms, compared without case and kept as first
+    // registered: each sample ends before the next registers its class.
+    for (const char* className : {"TTY", "ttyx", "tty"}) {
+        HWND window = StartSample(std::string("Class_") + className, std::string("--class ") + className);
+        Capture system = CaptureSettled(window);
+        PaintCaption(window, true);
+        Capture painted = CaptureWindow(window);
+        EXPECT_EQ(painted == system, std::string(className) == "tty") << className;
+        samples_.clear();
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(window); }));
+    }
+}
+
+TEST_F(PainterTest, HiddenWindowIsNotTouched)
+{
+    BothLooks(SurfaceKind::Texture);
+    HWND window = StartSample("HiddenSample");
+    CaptureSettled(window);
+    ShowWindow(window, SW_HIDE);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(window); }));
+    RECT area;
+    GetWindowRect(window, &area);
+    Capture before = CaptureScreenSettled(area);
+    PaintCaption(window, true);
+    EXPECT_TRUE(CaptureScreen(area) == before);
+}
+
+TEST_F(PainterTest, LongTitleDrawsItsFirst256Bytes)
+{
+    BothLooks(SurfaceKind::Gradation);
+    Settings.Common.NoCloseButton = true;  // text clip as wide as the caption
+    HWND window = StartSample("LongTitleSample");
+    std::string cp932;
+    for (int i = 0; i < 5000; ++i)
+        cp932 += "\x82\xa0";  // "あ", 10 KB in all
+    SetWindowTextA(window, cp932.c_str());
+    CaptureSettled(window);
+    PaintCaption(window, true);
+    Capture whole = CaptureWindow(window);
+    SetWindowTextA(window, cp932.substr(0, 256).c_str());
+    CaptureSettled(window);
+    PaintCaption(window, true);
+    Capture first256 = CaptureWindow(window);
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    for (int y = layout.CaptionRect.top; y < layout.CaptionRect.bottom; ++y)
+        for (int x = layout.CaptionRect.left; x < layout.CaptionRect.right; ++x)
+            ASSERT_EQ(whole.at(x, y), first256.at(x, y)) << x << "," << y;
+}
+
+TEST_F(PainterTest, SampleSetScreenshot)
+{
+    // Active: the stripes; inactive: the grey gradient; the tool window: the system's own.
+    samples_.push_back(std::make_unique<ChildProcess>("\"" + SampleWindowsExe() + "\""));
+    HWND sizable = WaitForWindow(nullptr, "Sizable window");
+    ASSERT_NE(sizable, nullptr);
+    ASSERT_NE(WaitForWindow(nullptr, "MDI frame"), nullptr);
+    SetForegroundWindow(sizable);
+    for (const char* title : {"Sizable window", "Dialog frame", "MDI frame"}) {
+        HWND window = FindWindowA(nullptr, title);
+        CaptureSettled(window);
+        PaintCaption(window, true);
+    }
+    Settings.Inactive.Surface = SurfaceKind::Default;
+    HWND tool = FindWindowA(nullptr, "Tool window");
+    CaptureSettled(tool);
+    PaintCaption(tool, true);
+    SaveScreenBmp({0, 0, 1024, 768}, ProgramFolder() + "painted_samples.bmp");
+}
+
+class TextureFileTest : public PainterTest {
+protected:
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes)
+    {
+        std::string path = TempFile("lume_texture_" + name);
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+        written_.push_back(path);
+        return path;
+    }
+    std::string ErrorOf(const std::string& path)
+    {
+        try {
+            ReadBitmapFile(path);
+        } catch (const UserError& error) {
+            return error.what();
+        }
+        return "";
+    }
+    void TearDown() override
+    {
+        for (const std::string& path : written_)
+            DeleteFileA(path.c_str());
+    }
+    std::vector<std::string> written_;
+};
+
+TEST_F(TextureFileTest, AcceptedFilesLoadWithTheirSizeAndColours)
+{
+    auto pattern24 = [](int x, int y) { return static_cast<uint32_t>((x * 7) << 16 | (y * 9) << 8 | 0x40); };
+    auto pattern8 = [](int x, int y) { return static_cast<uint32_t>((x + y) * 5); };
+    for (uint32_t header : {12u, 40u}) {
+        for (uint16_t bits : {8, 24}) {
+            std::string path = Write("ok" + std::to_string(header) + "_" + std::to_string(bits) + ".bmp",
+                                     MakeBmp(header, 37, 23, bits, 0, bits == 24 ? pattern24 : pattern8));
+            SurfaceBitmap bitmap = ReadBitmapFile(path);
+            ASSERT_EQ(bitmap.width, 37) << header << "/" << bits;
+            ASSERT_EQ(bitmap.height, 23);
+            GdiFlush();
+            uint32_t pixel = bitmap.pixels[5 * 37 + 11];  // (11, 5), 0x00RRGGBB
+            if (bits == 24) {
+                EXPECT_EQ(pixel, pattern24(11, 5));
+            } else {
+                uint32_t grey = pattern8(11, 5) * 255 / 255;
+                EXPECT_EQ(pixel, grey << 16 | grey << 8 | grey);
+            }
+        }
+    }
+    EXPECT_EQ(ReadBitmapFile(Write("empty.bmp", {})).width, 0);
+}
+
+TEST_F(TextureFileTest, FailuresGiveTheirMessagesKeepTheOldBitmapAndStopTheBuild)
+{
+    auto cut = MakeBmp(40, 40, 40, 24);
+    cut.resize(cut.size() / 2);
+    auto ba = MakeBmp(40, 8, 8, 24);
+    ba[1] = 'A';
+    EXPECT_EQ(ErrorOf(Write("cut.bmp", cut)), texts::StreamReadError);
+    EXPECT_EQ(ErrorOf(Write("ba.bmp", ba)), texts::InvalidBitmap);
+    EXPECT_EQ(ErrorOf(Write("v4.bmp", MakeBmp(108, 8, 8, 24))), texts::InvalidBitmap);
+    std::string locked = Write("locked.bmp", MakeBmp(40, 8, 8, 24));
+    HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string cannotOpen = texts::CannotOpenFileFormat;
+    cannotOpen.replace(cannotOpen.find("%s"), 2, locked);
+    EXPECT_EQ(ErrorOf(locked), cannotOpen);
+    CloseHandle(holder);
+
+    // Both groups load a 10 x 10 file; then the active one fails.
+    Settings.Active.Surface = Settings.Inactive.Surface = SurfaceKind::Texture;
+    Settings.Active.Texture = Settings.Inactive.Texture = Write("ten.bmp", MakeBmp(40, 10, 10, 24));
+    BuildCaptionSurfaces();
+    ASSERT_EQ(Surfaces->ActiveTexture.width, 10);
+    Settings.Active.Texture = Write("bad.bmp", ba);
+    Settings.Inactive.Texture = Write("twenty.bmp", MakeBmp(40, 20, 20, 24));
+    EXPECT_THROW(BuildCaptionSurfaces(), UserError);
+    EXPECT_EQ(Surfaces->ActiveTexture.width, 10) << "the failed bitmap keeps its contents";
+    EXPECT_EQ(Surfaces->InactiveTexture.width, 10) << "the build stopped at the active group";
+    // A missing file: the stripes.
+    Settings.Active.Texture = TempFile("lume_no_such_texture.bmp");
+    BuildCaptionSurfaces();
+    EXPECT_EQ(Surfaces->ActiveTexture.width, 32);
+    EXPECT_EQ(Surfaces->InactiveTexture.width, 20);
+}
+
+} // namespace

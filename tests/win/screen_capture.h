@@ -1,0 +1,119 @@
+// Reading back what is on the screen, in a window's coordinates.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/win/win_test_support.h"
+
+namespace lume::test {
+
+// The pixels of a screen area, as COLORREF values (0x00BBGGRR).
+struct Capture {
+    RECT area{};
+    std::vector<uint32_t> pixels;
+
+    int width() const { return area.right - area.left; }
+    int height() const { return area.bottom - area.top; }
+    // (x, y) relative to the area's top-left corner.
+    uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width() + x]; }
+    bool operator==(const Capture& other) const { return pixels == other.pixels; }
+};
+
+inline Capture CaptureScreen(const RECT& area)
+{
+    Capture capture;
+    capture.area = area;
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memory = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    capture.pixels.resize(static_cast<size_t>(width) * height);
+    const auto* source = static_cast<const uint32_t*>(bits);
+    for (size_t i = 0; i < capture.pixels.size(); ++i) {
+        uint32_t p = source[i];  // 0x00RRGGBB
+        capture.pixels[i] = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+    return capture;
+}
+
+inline Capture CaptureWindow(HWND window)
+{
+    RECT area{};
+    GetWindowRect(window, &area);
+    return CaptureScreen(area);
+}
+
+// A screen area once it has stopped changing: read until two reads 50 ms apart agree.
+inline Capture CaptureScreenSettled(const RECT& area, HWND owner = nullptr)
+{
+    Capture last, current;
+    WaitFor([&] {
+        if (owner)
+            SyncWith(owner);
+        current = CaptureScreen(area);
+        bool settled = !last.pixels.empty() && current == last;
+        last = current;
+        if (!settled)
+            Sleep(50);
+        return settled;
+    });
+    return current;
+}
+
+// The window as it shows once its own painting has reached the screen: its
+// thread is made idle, then the screen is read until two reads agree.
+inline Capture CaptureSettled(HWND window)
+{
+    RECT area{};
+    GetWindowRect(window, &area);
+    return CaptureScreenSettled(area, window);
+}
+
+// Writes a screen area as a 32-bit BMP file.
+inline void SaveScreenBmp(const RECT& area, const std::string& path)
+{
+    Capture capture = CaptureScreen(area);
+    const int width = capture.width(), height = capture.height();
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + width * height * 4;
+    std::vector<uint32_t> rows(capture.pixels.size());
+    for (size_t i = 0; i < rows.size(); ++i) {
+        uint32_t c = capture.pixels[i];
+        rows[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    }
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (out == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(out, &file, sizeof file, &written, nullptr);
+    WriteFile(out, &info, sizeof info, &written, nullptr);
+    WriteFile(out, rows.data(), static_cast<DWORD>(rows.size() * 4), &written, nullptr);
+    CloseHandle(out);
+}
+
+} // namespace lume::test
