@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "painter/caption_drawing.h"
+#include "painter/child_clip.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "settings/settings.h"
@@ -74,7 +75,50 @@ bool PaintSizingGrooves(HWND window, ui::Canvas& canvas, const CaptionLayout& la
                      SizingGrooveLines(layout.CaptionRect.bottom, layout.WindowBox, layout.FrameX, layout.FrameY));
 }
 
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// A child's DC: its top-level window's, moved to the child's offset, and
+// clipped to what of the child can be seen (its rectangle within its
+// parent's client area, minus the visible siblings above it).
+ui::WindowDc ChildCaptionDc(HWND window)
+{
+    HWND root = GetAncestor(window, GA_ROOT);
+    ui::WindowDc dc(root, GetDCEx(root, nullptr, DCX_WINDOW | DCX_CACHE));
+    if (!dc)
+        return dc;
+    RECT rootFrame{}, childFrame{}, parentClient{};
+    GetWindowRect(root, &rootFrame);
+    GetWindowRect(window, &childFrame);
+    HWND parent = GetParent(window);
+    GetClientRect(parent, &parentClient);
+    MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&parentClient), 2);
+    std::vector<Rect> siblingsAbove;
+    for (HWND sibling = GetWindow(window, GW_HWNDPREV); sibling; sibling = GetWindow(sibling, GW_HWNDPREV)) {
+        RECT frame{};
+        if (IsWindowVisible(sibling) && GetWindowRect(sibling, &frame))
+            siblingsAbove.push_back(ToRect(frame));
+    }
+    ui::RegionHandle visible(CreateRectRgn(0, 0, 0, 0));
+    for (const Rect& piece : VisibleChildArea(ToRect(childFrame), ToRect(parentClient), siblingsAbove)) {
+        ui::RegionHandle part(CreateRectRgn(piece.left - rootFrame.left, piece.top - rootFrame.top,
+                                            piece.right - rootFrame.left, piece.bottom - rootFrame.top));
+        CombineRgn(visible.get(), visible.get(), part.get(), RGN_OR);
+    }
+    SelectClipRgn(dc.get(), visible.get());  // device coordinates of the top-level window
+    SetViewportOrgEx(dc.get(), childFrame.left - rootFrame.left, childFrame.top - rootFrame.top, nullptr);
+    return dc;
+}
+
+ui::WindowDc CaptionDc(HWND window, uint32_t style)
+{
+    if ((style & WS_CHILD) && PaintChildrenThroughRoot)
+        return ChildCaptionDc(window);
+    return ui::WindowDc(window, GetWindowDC(window));
+}
+
 } // namespace
+
+bool PaintChildrenThroughRoot = true;
 
 void PaintCaption(HWND window, bool fullRepaint)
 {
@@ -85,7 +129,7 @@ void PaintCaption(HWND window, bool fullRepaint)
     if (std::strcmp(className, "tty") == 0)
         return;  // never painted
     const CaptionLayout layout = ComputeCaptionLayout(window);
-    ui::WindowDc dc(window, GetWindowDC(window));
+    ui::WindowDc dc = CaptionDc(window, layout.Style);
     if (!dc)
         return;
     ui::Canvas canvas(dc.get());

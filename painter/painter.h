@@ -22,6 +22,11 @@ CaptionLayout ComputeCaptionLayout(HWND window);
 // child of the foreground frame. A frame that does not answer in time: inactive.
 bool IsCaptionActive(HWND window, uint32_t style);
 
+// Under Wine a child window of another process shows nothing drawn through
+// its own window DC; it is painted through its top-level window's DC
+// instead. False only in a test build that shows the fault.
+extern bool PaintChildrenThroughRoot;
+
 // Paints the window's caption: in full, or only the strip of its buttons.
 void PaintCaption(HWND window, bool fullRepaint);
 

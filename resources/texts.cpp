@@ -26,4 +26,18 @@ const char* const InvalidBitmap = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不
 
 const char* const StreamReadError = "ｽﾄﾘｰﾑからの読み込みｴﾗｰ";
 
+const char* const AboutText =
+    "「LumeLume ver. 1.16」\r\n"
+    "\r\n"
+    "　LumeLume 開発チーム\r\n"
+    "　ご意見・不具合のご報告はプロジェクトの課題一覧までお寄せください。";
+
+const char* const TrayRegistrationFailed = "タスクトレイに登録できません";
+
+const char* const IconIdNotPositive = "0以下は指定できません";
+
+const char* const IconIdTaken = "同じアイコン識別子が有ります";
+
+const char* const NoIconGiven = "アイコンが指定されていません";
+
 } // namespace lume::texts

@@ -15,4 +15,13 @@ extern const char* const CannotOpenFileFormat;  // "ﾌｧｲﾙ %s は開けま
 extern const char* const InvalidBitmap;         // "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"
 extern const char* const StreamReadError;       // "ｽﾄﾘｰﾑからの読み込みｴﾗｰ"
 
+// The About box: "「LumeLume ver. 1.16」", an empty line, contact lines.
+extern const char* const AboutText;
+
+// The tray component's errors.
+extern const char* const TrayRegistrationFailed;  // "タスクトレイに登録できません"
+extern const char* const IconIdNotPositive;       // "0以下は指定できません"
+extern const char* const IconIdTaken;             // "同じアイコン識別子が有ります"
+extern const char* const NoIconGiven;             // "アイコンが指定されていません"
+
 } // namespace lume::texts

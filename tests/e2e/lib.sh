@@ -19,3 +19,6 @@ winpath() { printf 'Z:%s' "$1"; }
 start_windows() { wine "$@" >/dev/null 2>&1 & }
 
 screenshot() { xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- "$1"; }
+
+# Gives the Wine desktop's X window the keyboard, so that keys reach Windows programs.
+focus_desktop() { xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -1)"; }

@@ -45,5 +45,9 @@ TEST(Texts, Cp932BytesOfTheNoticeTheErrorAndTheFaces)
     EXPECT_EQ(std::string(lume::texts::InvalidBitmap), ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"));
     EXPECT_EQ(std::string(lume::texts::StreamReadError), ToCp932("ｽﾄﾘｰﾑからの読み込みｴﾗｰ"));
     EXPECT_EQ(std::string(lume::texts::StreamReadError).size(), 22u);  // half-width kana are single bytes
+    EXPECT_EQ(std::string(lume::texts::TrayRegistrationFailed), ToCp932("タスクトレイに登録できません"));
+    EXPECT_EQ(std::string(lume::texts::IconIdNotPositive), ToCp932("0以下は指定できません"));
+    EXPECT_EQ(std::string(lume::texts::IconIdTaken), ToCp932("同じアイコン識別子が有ります"));
+    EXPECT_EQ(std::string(lume::texts::NoIconGiven), ToCp932("アイコンが指定されていません"));
     EXPECT_EQ(std::string(lume::texts::DefaultCaptionFace), "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe\x92\xa9");
 }

@@ -1,0 +1,27 @@
+// LumeLume: start and end of the program.
+#include <windows.h>
+
+#include "app/main_form.h"
+#include "ui/application.h"
+
+#include "painter/painter.h"
+
+// LUME_MENDED is 0 only in a test build that shows the two Wine faults the
+// program works around: captions lost to a window's late repaint, and
+// child windows painted through their own, invisible, DC.
+constexpr bool Mended = LUME_MENDED != 0;
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    lume::ui::Application& application = lume::ui::Application::instance();
+    application.initialize(instance);
+    lume::PaintChildrenThroughRoot = Mended;
+    int exitCode = 0;
+    {
+        lume::TFrmMain mainForm(Mended);
+        if (application.showMainForm)
+            ShowWindow(mainForm.handle(), SW_SHOW);
+        exitCode = application.run();
+    }  // the main form's destruction: options saved, hook removed, captions restored
+    return exitCode;
+}

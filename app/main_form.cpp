@@ -1,0 +1,147 @@
+#include "app/main_form.h"
+
+#include "app/sweep.h"
+#include "hooklib/hook_protocol.h"
+#include "hooklib/lumehook.h"
+#include "painter/painter.h"
+#include "painter/surfaces.h"
+#include "resources/texts.h"
+#include "settings/settings.h"
+#include "ui/application.h"
+
+namespace lume {
+
+namespace {
+
+constexpr char MainFormCaption[] = "LumeLume NC-Drawer";
+constexpr char TrayTip[] = "LumeLume";
+
+} // namespace
+
+TFrmMain::TFrmMain(bool settleRepaint)
+{
+    ui::Application& application = ui::Application::instance();
+    createWindow("TFrmMain", MainFormCaption, WS_POPUP, 0, application.handle());
+    tskTray_ = std::make_unique<TTaskTray>(this);
+    tskMenu_ = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
+        {"&About...", true, [this] { ItemAboutClick(); }},
+        {"&Update System-Metrics", true, [this] { UpdateSystemMetrics1Click(); }},
+        {"&Save Current Options", true, [this] { SaveCurrentOption1Click(); }},
+        {"&Option...", true, [this] { ItemOptionClick(); }},
+        {"-", true, nullptr},
+        {"E&xit", true, [this] { MenuItemEXITClick(); }},
+    });
+    tskTray_->setPopupMenuL(tskMenu_.get());
+    tskTray_->setPopupMenuR(tskMenu_.get());
+    tskTray_->setTipString(TrayTip);
+    imgError_.reset(LoadBitmapA(application.module(), "SUBSTITUTE"));
+    notifications_ = std::make_unique<CaptionNotifications>(
+        handle(), [](HWND window, bool full) { PaintCaption(window, full); }, [] { SweepWindows(true); },
+        settleRepaint);
+    taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
+    application.guard([this] { FormCreate(); });
+}
+
+TFrmMain::~TFrmMain()
+{
+    ui::Application::instance().guard([this] { FormDestroy(); });
+    tskTray_.reset();  // deletes the icon from the tray
+    tskMenu_.reset();
+    destroyWindow();
+}
+
+void TFrmMain::CreateDrawingObjects()
+{
+    ToolFont = std::make_unique<ui::Font>();
+    NormalFont = std::make_unique<ui::Font>();
+    Surfaces = std::make_unique<CaptionSurfaces>();
+}
+
+void TFrmMain::FreeDrawingObjects()
+{
+    Surfaces.reset();
+    NormalFont.reset();
+    ToolFont.reset();
+}
+
+void TFrmMain::FormCreate()
+{
+    ui::Application& application = ui::Application::instance();
+    CreateDrawingObjects();
+    LoadOptions();
+    SetSubstituteTexture(imgError_.get());
+    UpdateCaptionMetrics();
+    // A texture that will not load, or a tray that refuses the icon, is shown
+    // and start-up goes on: without the tray icon and the hook the program
+    // could neither be used nor ended.
+    application.guard([] { BuildCaptionSurfaces(); });
+    application.showMainForm = false;
+    tskTray_->setIcon(application.icon());
+    application.guard([this] { tskTray_->setRegistered(true); });
+    ShowWindow(application.handle(), SW_HIDE);
+    SweepWindows(true);
+    CreateDLLInst(handle());
+    // What the system repainted between the first sweep and the hook's start.
+    notifications_->armSettleSweep();
+}
+
+void TFrmMain::FormDestroy()
+{
+    ui::Application& application = ui::Application::instance();
+    SetSubstituteTexture(nullptr);
+    // A failed save is shown; the hook still goes and every caption is restored.
+    application.guard([] { SaveOptions(); });
+    FreeDrawingObjects();
+    DestroyDLLInst();
+    SweepWindows(false);
+}
+
+LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case UM_CAPTIONCHANGED:
+    case UM_CAPTIONTOUCHED:
+        Form::handleMessage(message, wParam, lParam);
+        notifications_->handle(message, reinterpret_cast<HWND>(lParam));
+        return 0;
+    case WM_TIMER:
+        if (notifications_->handleTimer(wParam))
+            return 0;
+        break;
+    case WM_CLOSE:
+        MenuItemEXITClick();
+        return 0;
+    default:
+        if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+            tskTray_->ShellRestarted();
+            return 0;
+        }
+        break;
+    }
+    return Form::handleMessage(message, wParam, lParam);
+}
+
+void TFrmMain::ItemAboutClick()
+{
+    tskMenu_->item(ItemAbout).enabled = false;
+    MessageBoxA(handle(), texts::AboutText, texts::ProgramCaption, MB_OK);
+    tskMenu_->item(ItemAbout).enabled = true;
+}
+
+void TFrmMain::UpdateSystemMetrics1Click()
+{
+    UpdateCaptionMetrics();
+    BuildCaptionSurfaces();
+    SweepWindows(true);
+}
+
+void TFrmMain::SaveCurrentOption1Click() { SaveOptions(); }
+
+void TFrmMain::ItemOptionClick()
+{
+    // The options dialog comes with its own change; until then the item does nothing.
+}
+
+void TFrmMain::MenuItemEXITClick() { ui::Application::instance().terminate(); }
+
+} // namespace lume

@@ -1,0 +1,48 @@
+// The main form: never shown; the address of the hook's notifications, the
+// holder of the tray icon and its menu, and the program's start and end.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "app/caption_notifications.h"
+#include "app/task_tray.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+#include "ui/popup_menu.h"
+
+namespace lume {
+
+// Positions of the tray menu's items.
+enum TrayMenuItem : size_t { ItemAbout, UpdateSystemMetrics1, SaveCurrentOption1, ItemOption, N1, MenuItemEXIT };
+
+class TFrmMain : public ui::Form {
+public:
+    // `settleRepaint` false builds the program without the settle repaint (tests only).
+    explicit TFrmMain(bool settleRepaint = true);
+    ~TFrmMain() override;
+
+    TTaskTray& TskTray() { return *tskTray_; }
+    ui::PopupMenu& TskMenu() { return *tskMenu_; }
+
+    void ItemAboutClick();
+    void UpdateSystemMetrics1Click();
+    void SaveCurrentOption1Click();
+    void ItemOptionClick();
+    void MenuItemEXITClick();
+
+private:
+    void FormCreate();
+    void FormDestroy();
+    void CreateDrawingObjects();
+    void FreeDrawingObjects();
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    std::unique_ptr<TTaskTray> tskTray_;
+    std::unique_ptr<ui::PopupMenu> tskMenu_;
+    ui::BitmapHandle imgError_;  // the substitute texture's picture
+    std::unique_ptr<CaptionNotifications> notifications_;
+    UINT taskbarCreated_ = 0;
+};
+
+} // namespace lume

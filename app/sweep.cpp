@@ -1,0 +1,56 @@
+#include "app/sweep.h"
+
+#include "app/sweep_filter.h"
+#include "painter/painter.h"
+
+namespace lume {
+
+static_assert(win::WsCaption == WS_CAPTION && win::WsSysMenu == WS_SYSMENU && win::WsVisible == WS_VISIBLE &&
+              win::WsChild == WS_CHILD);
+
+namespace {
+
+uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)); }
+
+// Sent with a time limit: a window that does not answer is passed over.
+void SendToRestore(HWND window, UINT message, WPARAM wParam)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, RestoreTimeoutMs, &result);
+}
+
+void RestoreFrame(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    HRGN region = CreateRectRgnIndirect(&frame);
+    SendToRestore(window, WM_NCPAINT, reinterpret_cast<WPARAM>(region));
+    DeleteObject(region);
+    SendToRestore(window, WM_NCACTIVATE, GetForegroundWindow() == window ? 1 : 0);
+}
+
+} // namespace
+
+void SweepWindows(bool paint) { EnumWindows(SweepTopLevelProc, paint ? 1 : 0); }
+
+BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
+{
+    if (!IsSweepCandidate(StyleOf(window)))
+        return TRUE;
+    if (paint) {
+        PaintCaption(window, true);
+        EnumChildWindows(window, SweepChildProc, 0);
+    } else {
+        RestoreFrame(window);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK SweepChildProc(HWND window, LPARAM)
+{
+    if (IsSweptDescendant(StyleOf(window)))
+        PaintCaption(window, true);
+    return TRUE;
+}
+
+} // namespace lume

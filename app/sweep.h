@@ -1,0 +1,16 @@
+// The sweep over every top-level window: paint each qualifying caption (and
+// its captioned descendants), or make each candidate redraw its own frame.
+#pragma once
+#include <windows.h>
+
+namespace lume {
+
+// How long the restore sweep waits for each window's answer.
+constexpr UINT RestoreTimeoutMs = 200;
+
+void SweepWindows(bool paint);
+
+BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint);
+BOOL CALLBACK SweepChildProc(HWND window, LPARAM unused);
+
+} // namespace lume

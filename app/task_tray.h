@@ -1,0 +1,96 @@
+// TaskTray: the tray icon component and the hidden window through which the
+// shell reports mouse activity on the process's tray icons.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/tray_dispatch.h"
+#include "app/tray_icon_list.h"
+#include "ui/form.h"
+#include "ui/icon.h"
+#include "ui/popup_menu.h"
+
+namespace lume {
+
+constexpr UINT UM_TRAYNOTIFY = WM_USER + 0x66;
+
+// The one way to the shell; tests put a recorder here.
+using ShellNotifyIconCall = BOOL (*)(DWORD message, NOTIFYICONDATAA* data);
+extern ShellNotifyIconCall TrayShellNotify;
+
+class TTaskTray;
+
+class TNotifyWindow : public ui::Form {
+public:
+    explicit TNotifyWindow(HWND owner);
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void UMTrayNotify(WPARAM iconId, LPARAM iconMessage);
+};
+
+class TTaskTray {
+public:
+    // `owner`: the form that holds the component; the notify window becomes its child.
+    explicit TTaskTray(ui::Form* owner);
+    ~TTaskTray();
+    TTaskTray(const TTaskTray&) = delete;
+    TTaskTray& operator=(const TTaskTray&) = delete;
+
+    const std::string& TipString() const { return tipString_; }
+    void setTipString(const std::string& tip);
+    const ui::Icon& Icon() const { return icon_; }
+    // nullptr takes the icon out of the tray and clears Registered.
+    void setIcon(HICON icon);
+    int32_t IconID() const { return iconId_; }
+    void setIconID(int32_t id);
+    bool Registered() const { return registered_; }
+    void setRegistered(bool registered);
+    bool InTray() const { return inTray_; }
+    ui::PopupMenu* PopupMenuL() const { return popupMenuL_; }
+    ui::PopupMenu* PopupMenuR() const { return popupMenuR_; }
+    void setPopupMenuL(ui::PopupMenu* menu);
+    void setPopupMenuR(ui::PopupMenu* menu);
+    const NOTIFYICONDATAA& IconData() const { return iconData_; }
+
+    std::function<void(TTaskTray*, MouseButton)> OnDblClick;
+    std::function<void(TTaskTray*, uint8_t shift, int x, int y)> OnMouseMove;
+    std::function<void(TTaskTray*, MouseButton, uint8_t shift, int x, int y)> OnMouseDown;
+    std::function<void(TTaskTray*, MouseButton, uint8_t shift, int x, int y)> OnMouseUp;
+
+    // The shell talks only through these two.
+    void RefreshTrayIcon();
+    void RemoveTrayIcon();
+    // The shell has restarted: the icon goes back into the new tray.
+    void ShellRestarted();
+
+    void DblClick(MouseButton button);
+    void MouseDown(MouseButton button, uint8_t shift, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(MouseButton button, uint8_t shift, int x, int y);
+
+private:
+    void IconChanged() { RefreshTrayIcon(); }
+    void watch(ui::PopupMenu* menu);
+
+    ui::Form* owner_;
+    std::string tipString_;
+    ui::Icon icon_;
+    int32_t iconId_ = 0;
+    ui::PopupMenu* popupMenuL_ = nullptr;
+    ui::PopupMenu* popupMenuR_ = nullptr;
+    NOTIFYICONDATAA iconData_{};
+    bool registered_ = false;
+    bool inTray_ = false;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // for the menus' notifications
+};
+
+// The process-wide state of the module.
+TrayIconList<TTaskTray>& TrayIconListOfProcess();
+extern bool TrayDispatchBusy;
+
+} // namespace lume
