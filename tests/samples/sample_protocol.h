@@ -10,5 +10,8 @@ constexpr char HitTestMessageName[] = "LumeSamples.HitTest";
 // Registered message: answered at once with 1; a round trip that lets the
 // window's thread go idle and flushes what it posted before.
 constexpr char SyncMessageName[] = "LumeSamples.Sync";
+// Registered message, posted: the window's thread sleeps wParam milliseconds
+// in its window procedure, a program that has stopped answering.
+constexpr char HangMessageName[] = "LumeSamples.Hang";
 
 } // namespace lume::samples

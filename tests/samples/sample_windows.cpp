@@ -25,6 +25,7 @@ constexpr UINT TickerPeriodMs = 700;
 FILE* Log;
 UINT HitTestMessage;
 UINT SyncMessage;
+UINT HangMessage;
 HWND MdiClient;
 int Ticks;
 // True while a test request makes the window send itself a message: that one
@@ -57,7 +58,7 @@ LRESULT Logged(HWND window, UINT message, LRESULT result)
 }
 
 // What every sample answers the same way; true when handled.
-bool HandleTestRequest(HWND window, UINT message, LPARAM lParam, LRESULT& result)
+bool HandleTestRequest(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (message == HitTestMessage && message != 0) {
         SendingToSelf = true;
@@ -69,13 +70,17 @@ bool HandleTestRequest(HWND window, UINT message, LPARAM lParam, LRESULT& result
         result = 1;
         return true;
     }
+    if (message == HangMessage && message != 0) {
+        Sleep(static_cast<DWORD>(wParam));
+        return true;
+    }
     return false;
 }
 
 LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (HandleTestRequest(window, message, lParam, result))
+    if (HandleTestRequest(window, message, wParam, lParam, result))
         return result;
     switch (message) {
     case WM_TIMER:
@@ -96,7 +101,7 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (HandleTestRequest(window, message, lParam, result))
+    if (HandleTestRequest(window, message, wParam, lParam, result))
         return result;
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
@@ -108,7 +113,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (HandleTestRequest(window, message, lParam, result))
+    if (HandleTestRequest(window, message, wParam, lParam, result))
         return result;
     return Logged(window, message, DefMDIChildProcA(window, message, wParam, lParam));
 }
@@ -212,6 +217,7 @@ int main(int argc, char** argv)
 {
     HitTestMessage = RegisterWindowMessageA(lume::samples::HitTestMessageName);
     SyncMessage = RegisterWindowMessageA(lume::samples::SyncMessageName);
+    HangMessage = RegisterWindowMessageA(lume::samples::HangMessageName);
     RegisterClasses(GetModuleHandleA(nullptr));
 
     const char* readyPath = nullptr;

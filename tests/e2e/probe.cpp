@@ -1,0 +1,303 @@
+// Looks at the Wine desktop from outside, for the end-to-end scripts. A
+// TARGET is a top-level window title ("Dialog frame"), a title prefix ending
+// in "*" ("Ticker*"), or "Frame title/Child title" for an MDI child.
+//
+//   probe look TARGET            caption background: stripes | gradient | system | other
+//   probe save TARGET FILE       the window's pixels into FILE
+//   probe same TARGET FILE       exit 0 when the window shows exactly FILE's pixels
+//   probe activate TARGET        bring it to the front (an MDI child: activate it in its frame)
+//   probe move TARGET X Y        move it (an MDI child: within its frame's client area)
+//   probe hang TARGET MS         make its thread sleep in its window procedure
+//   probe answers TARGET         exit 0 when its thread answers within 200 ms
+//   probe box CAPTION FILE       wait for a message box, write its text to FILE, print "icon" or
+//                                "noicon", press OK
+//   probe visible CLASS          exit 0 when a visible window of the class exists
+//   probe menurect               the open pop-up menu's rectangle: left top right bottom
+//   probe tray                   exit 0 when something is drawn at the first tray icon's place
+//   probe ownwindows CLASS       the number of visible top-level windows of the process that
+//                                owns a window of CLASS
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "painter/caption_drawing.h"
+#include "painter/caption_layout.h"
+#include "settings/caption_settings.h"
+#include "tests/samples/sample_protocol.h"
+#include "tests/win/screen_capture.h"
+
+using namespace lume;
+using namespace lume::test;
+
+namespace {
+
+struct Search {
+    std::string title;
+    bool prefix;
+    HWND parent;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<Search*>(lParam);
+    if (search->parent && GetParent(window) != search->parent && GetAncestor(window, GA_ROOT) != search->parent)
+        return TRUE;
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    std::string title = text;
+    bool match = search->prefix ? title.rfind(search->title, 0) == 0 : title == search->title;
+    if (match && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindTarget(const std::string& target)
+{
+    auto find = [](std::string title, HWND parent) {
+        Search search{title, false, parent, nullptr};
+        if (!title.empty() && title.back() == '*') {
+            search.title.pop_back();
+            search.prefix = true;
+        }
+        if (parent)
+            EnumChildWindows(parent, MatchTitle, reinterpret_cast<LPARAM>(&search));
+        else
+            EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    };
+    size_t slash = target.find('/');
+    if (slash == std::string::npos)
+        return find(target, nullptr);
+    HWND frame = find(target.substr(0, slash), nullptr);
+    return frame ? find(target.substr(slash + 1), frame) : nullptr;
+}
+
+HWND RequireTarget(const std::string& target)
+{
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindTarget(target)) != nullptr; }, 5000);
+    if (!window) {
+        std::fprintf(stderr, "probe: no window %s\n", target.c_str());
+        std::exit(2);
+    }
+    return window;
+}
+
+// Points of the caption's background right of any short title and left of
+// the buttons, in window coordinates.
+std::vector<POINT> BackgroundPoints(HWND window, CaptionLayout& layout)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    CaptionMetrics metrics = CaptionMetricsFrom({GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
+                                                 GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
+                                                 GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION)});
+    layout = LayoutCaption(frame.right - frame.left, frame.bottom - frame.top,
+                           static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)),
+                           static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), metrics, CaptionSettings{}, false);
+    std::vector<POINT> points;
+    for (int x = layout.ButtonAreaX - 36; x <= layout.ButtonAreaX - 4; x += 4)
+        points.push_back({x, layout.CaptionRect.top + 1});
+    return points;
+}
+
+std::string ClassifyPixel(const CaptionLayout& layout, const Capture& capture, POINT p)
+{
+    const Rect& caption = layout.CaptionRect;
+    Color seen = capture.at(p.x, p.y);
+    if (seen == SubstituteTexturePixel(p.x - caption.left, p.y - caption.top))
+        return "stripes";
+    int column = (2 * (p.x - caption.left) + 1) * GradientWidth / (2 * caption.width());
+    for (int c = std::max(0, column - 1); c <= std::min(255, column + 1); ++c)
+        if (seen == GradientColumn(RgbColor(80, 80, 80), RgbColor(192, 192, 192), c))
+            return "gradient";
+    for (int index : {COLOR_ACTIVECAPTION, COLOR_INACTIVECAPTION, COLOR_GRADIENTACTIVECAPTION,
+                      COLOR_GRADIENTINACTIVECAPTION})
+        if (seen == GetSysColor(index))
+            return "system";
+    return "other";
+}
+
+int Look(const std::string& target)
+{
+    HWND window = RequireTarget(target);
+    CaptionLayout layout;
+    std::vector<POINT> points = BackgroundPoints(window, layout);
+    Capture capture = CaptureWindow(window);
+    std::map<std::string, int> votes;
+    for (POINT p : points)
+        ++votes[ClassifyPixel(layout, capture, p)];
+    std::string verdict = "mixed";
+    for (const auto& [kind, count] : votes)
+        if (count == static_cast<int>(points.size()))
+            verdict = kind;
+    std::printf("%s\n", verdict.c_str());
+    return 0;
+}
+
+int Save(const std::string& target, const std::string& path)
+{
+    Capture capture = CaptureWindow(RequireTarget(target));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(capture.pixels.data()),
+               static_cast<std::streamsize>(capture.pixels.size() * 4));
+    return 0;
+}
+
+int Same(const std::string& target, const std::string& path)
+{
+    Capture capture = CaptureWindow(RequireTarget(target));
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    bool same = saved.size() == capture.pixels.size() * 4 &&
+                std::memcmp(saved.data(), capture.pixels.data(), saved.size()) == 0;
+    return same ? 0 : 1;
+}
+
+int Activate(const std::string& target)
+{
+    HWND window = RequireTarget(target);
+    if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) {
+        HWND frame = GetAncestor(window, GA_ROOT);
+        SetForegroundWindow(frame);
+        SendMessageA(GetParent(window), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
+    } else {
+        SetForegroundWindow(window);
+    }
+    SyncWith(window);
+    return 0;
+}
+
+int Move(const std::string& target, int x, int y)
+{
+    HWND window = RequireTarget(target);
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SyncWith(window);
+    return 0;
+}
+
+int Hang(const std::string& target, int milliseconds)
+{
+    static const UINT hang = RegisterWindowMessageA(samples::HangMessageName);
+    PostMessageA(RequireTarget(target), hang, static_cast<WPARAM>(milliseconds), 0);
+    return 0;
+}
+
+int Answers(const std::string& target)
+{
+    static const UINT sync = RegisterWindowMessageA(samples::SyncMessageName);
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(RequireTarget(target), sync, 0, 0, SMTO_NORMAL, 200, &answer) && answer == 1 ? 0 : 1;
+}
+
+int Box(const std::string& caption, const std::string& path)
+{
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = FindWindowA("#32770", caption.c_str())) != nullptr; }, 10000))
+        return 1;
+    char text[4096] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    std::ofstream(path, std::ios::binary) << text;
+    HWND icon = GetDlgItem(box, 0x0440);
+    bool hasIcon = icon && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+    std::printf("%s\n", hasIcon ? "icon" : "noicon");
+    std::fflush(stdout);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
+int Visible(const std::string& className)
+{
+    HWND window = FindWindowA(className.c_str(), nullptr);
+    return window && IsWindowVisible(window) ? 0 : 1;
+}
+
+int MenuRect()
+{
+    HWND menu = FindWindowA("#32768", nullptr);
+    RECT frame{};
+    if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &frame))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", frame.left, frame.top, frame.right, frame.bottom);
+    return 0;
+}
+
+int Tray()
+{
+    // The first tray icon's 16 x 16 place on a 1024 x 768 desktop.
+    Capture capture = CaptureScreen({1006, 750, 1022, 766});
+    for (uint32_t pixel : capture.pixels)
+        if (pixel != capture.pixels.front())
+            return 0;
+    return 1;
+}
+
+struct OwnWindows {
+    DWORD process;
+    int visible;
+};
+
+BOOL CALLBACK CountVisible(HWND window, LPARAM lParam)
+{
+    auto* own = reinterpret_cast<OwnWindows*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == own->process && IsWindowVisible(window))
+        ++own->visible;
+    return TRUE;
+}
+
+int CountOwnWindows(const std::string& className)
+{
+    HWND window = FindWindowA(className.c_str(), nullptr);
+    if (!window)
+        return 2;
+    OwnWindows own{0, 0};
+    GetWindowThreadProcessId(window, &own.process);
+    EnumWindows(CountVisible, reinterpret_cast<LPARAM>(&own));
+    std::printf("%d\n", own.visible);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    auto is = [&](const char* command, size_t count) { return args.size() == count && args[0] == command; };
+    if (is("look", 2))
+        return Look(args[1]);
+    if (is("save", 3))
+        return Save(args[1], args[2]);
+    if (is("same", 3))
+        return Same(args[1], args[2]);
+    if (is("activate", 2))
+        return Activate(args[1]);
+    if (is("move", 4))
+        return Move(args[1], std::atoi(args[2].c_str()), std::atoi(args[3].c_str()));
+    if (is("hang", 3))
+        return Hang(args[1], std::atoi(args[2].c_str()));
+    if (is("answers", 2))
+        return Answers(args[1]);
+    if (is("box", 3))
+        return Box(args[1], args[2]);
+    if (is("visible", 2))
+        return Visible(args[1]);
+    if (is("menurect", 1))
+        return MenuRect();
+    if (is("tray", 1))
+        return Tray();
+    if (is("ownwindows", 2))
+        return CountOwnWindows(args[1]);
+    std::fprintf(stderr, "probe: unknown command\n");
+    return 2;
+}
