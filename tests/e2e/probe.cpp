@@ -12,6 +12,10 @@
 //   probe box CAPTION FILE       wait for a message box, write its text to FILE, print "icon" or
 //                                "noicon", press OK
 //   probe visible CLASS          exit 0 when a visible window of the class exists
+//   probe rect TARGET            its window rectangle on the screen: left top right bottom
+//   probe clientrect TARGET      its client area on the screen
+//   probe savearea L T R B FILE  a screen area's pixels into FILE
+//   probe samearea L T R B FILE  exit 0 when the area shows exactly FILE's pixels
 //   probe menurect               the open pop-up menu's rectangle: left top right bottom
 //   probe tray                   exit 0 when something is drawn at the first tray icon's place
 //   probe ownwindows CLASS       the number of visible top-level windows of the process that
@@ -105,7 +109,7 @@ std::vector<POINT> BackgroundPoints(HWND window, CaptionLayout& layout)
                            static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)),
                            static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)), metrics, CaptionSettings{}, false);
     std::vector<POINT> points;
-    for (int x = layout.ButtonAreaX - 36; x <= layout.ButtonAreaX - 4; x += 4)
+    for (int x = layout.ButtonAreaX - 40; x <= layout.ButtonAreaX - 8; x += 4)
         points.push_back({x, layout.CaptionRect.top + 1});
     return points;
 }
@@ -134,8 +138,12 @@ int Look(const std::string& target)
     std::vector<POINT> points = BackgroundPoints(window, layout);
     Capture capture = CaptureWindow(window);
     std::map<std::string, int> votes;
-    for (POINT p : points)
-        ++votes[ClassifyPixel(layout, capture, p)];
+    for (POINT p : points) {
+        std::string kind = ClassifyPixel(layout, capture, p);
+        ++votes[kind];
+        if (std::getenv("LUME_PROBE_VERBOSE"))
+            std::fprintf(stderr, "%ld,%ld %06x %s\n", p.x, p.y, capture.at(p.x, p.y), kind.c_str());
+    }
     std::string verdict = "mixed";
     for (const auto& [kind, count] : votes)
         if (count == static_cast<int>(points.size()))
@@ -231,6 +239,44 @@ int MenuRect()
     return 0;
 }
 
+int PrintRect(const std::string& target, bool client)
+{
+    HWND window = RequireTarget(target);
+    RECT area{};
+    if (client) {
+        GetClientRect(window, &area);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    } else {
+        GetWindowRect(window, &area);
+    }
+    std::printf("%ld %ld %ld %ld\n", area.left, area.top, area.right, area.bottom);
+    return 0;
+}
+
+// A screen area's pixels into a file, or compared with one.
+int Area(bool save, int left, int top, int right, int bottom, const std::string& path)
+{
+    Capture capture = save ? CaptureScreenSettled({left, top, right, bottom}) : CaptureScreen({left, top, right, bottom});
+    if (save) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(capture.pixels.data()),
+                   static_cast<std::streamsize>(capture.pixels.size() * 4));
+        return 0;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::vector<char> saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (saved.size() != capture.pixels.size() * 4)
+        return 1;
+    const auto* before = reinterpret_cast<const uint32_t*>(saved.data());
+    int differing = 0;
+    for (size_t i = 0; i < capture.pixels.size(); ++i)
+        if (before[i] != capture.pixels[i] && differing++ == 0 && std::getenv("LUME_PROBE_VERBOSE"))
+            std::fprintf(stderr, "first difference at %d,%d: %06x now %06x\n",
+                         left + static_cast<int>(i) % capture.width(), top + static_cast<int>(i) / capture.width(),
+                         before[i], capture.pixels[i]);
+    return differing == 0 ? 0 : 1;
+}
+
 int Tray()
 {
     // The first tray icon's 16 x 16 place on a 1024 x 768 desktop.
@@ -292,6 +338,11 @@ int main(int argc, char** argv)
         return Box(args[1], args[2]);
     if (is("visible", 2))
         return Visible(args[1]);
+    if (is("rect", 2) || is("clientrect", 2))
+        return PrintRect(args[1], args[0] == "clientrect");
+    if (is("savearea", 6) || is("samearea", 6))
+        return Area(args[0] == "savearea", std::atoi(args[1].c_str()), std::atoi(args[2].c_str()),
+                    std::atoi(args[3].c_str()), std::atoi(args[4].c_str()), args[5]);
     if (is("menurect", 1))
         return MenuRect();
     if (is("tray", 1))

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -38,7 +39,12 @@ inline Capture CaptureScreen(const RECT& area)
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC memory = CreateCompatibleDC(screen);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    // Only the part on the screen: a blit reaching past its edge copies nothing at all.
+    const int left = std::max<int>(area.left, 0), top = std::max<int>(area.top, 0);
+    const int right = std::min<int>(area.right, GetSystemMetrics(SM_CXSCREEN));
+    const int bottom = std::min<int>(area.bottom, GetSystemMetrics(SM_CYSCREEN));
+    if (right > left && bottom > top)
+        BitBlt(memory, left - area.left, top - area.top, right - left, bottom - top, screen, left, top, SRCCOPY);
     GdiFlush();
     capture.pixels.resize(static_cast<size_t>(width) * height);
     const auto* source = static_cast<const uint32_t*>(bits);
