@@ -30,6 +30,8 @@ TrayIconList<TTaskTray>& TrayIconListOfProcess()
     return list;
 }
 
+TNotifyWindow* TrayNotifyWindowOfProcess() { return TrayNotifyWindow.get(); }
+
 TNotifyWindow::TNotifyWindow(HWND owner)
 {
     createWindow("LumeLumeTrayNotify", "", WS_CHILD, 0, owner);

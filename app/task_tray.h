@@ -28,9 +28,11 @@ class TNotifyWindow : public ui::Form {
 public:
     explicit TNotifyWindow(HWND owner);
 
+    // UM_TRAYNOTIFY: wParam the icon's uID, lParam the message seen on the icon.
+    void UMTrayNotify(WPARAM iconId, LPARAM iconMessage);
+
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void UMTrayNotify(WPARAM iconId, LPARAM iconMessage);
 };
 
 class TTaskTray {
@@ -91,6 +93,7 @@ private:
 
 // The process-wide state of the module.
 TrayIconList<TTaskTray>& TrayIconListOfProcess();
+TNotifyWindow* TrayNotifyWindowOfProcess();  // none before the first registration
 extern bool TrayDispatchBusy;
 
 } // namespace lume

@@ -2,6 +2,7 @@
 // of frame whose caption LumeLume paints, or must leave alone.
 //
 //   sample_windows [--ready FILE] [--log FILE]                       the whole set
+//   sample_windows --grid N [--ready FILE]                         N small sizable windows
 //   sample_windows --one TITLE X Y W H [--class NAME] [--style HEX] [--exstyle HEX]
 //                  [--ready FILE] [--log FILE]                     one window (sizable by default)
 //
@@ -222,6 +223,7 @@ int main(int argc, char** argv)
 
     const char* readyPath = nullptr;
     const char* oneTitle = nullptr;
+    int grid = 0;
     const char* className = "LumeSample";
     DWORD style = WS_OVERLAPPEDWINDOW, exStyle = 0;
     int x = 100, y = 100, width = 400, height = 300;
@@ -229,6 +231,8 @@ int main(int argc, char** argv)
         std::string arg = argv[i];
         if (arg == "--ready" && i + 1 < argc) {
             readyPath = argv[++i];
+        } else if (arg == "--grid" && i + 1 < argc) {
+            grid = std::atoi(argv[++i]);
         } else if (arg == "--class" && i + 1 < argc) {
             className = argv[++i];
         } else if (arg == "--style" && i + 1 < argc) {
@@ -248,7 +252,13 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (oneTitle) {
+    if (grid > 0) {
+        for (int i = 0; i < grid; ++i) {
+            char title[32];
+            std::snprintf(title, sizeof title, "Grid %d", i);
+            Create(title, WS_OVERLAPPEDWINDOW, 0, 10 + (i % 10) * 100, 10 + (i / 10) * 140, 96, 130);
+        }
+    } else if (oneTitle) {
         WNDCLASSA named{};
         named.lpfnWndProc = SampleProc;
         named.hInstance = GetModuleHandleA(nullptr);

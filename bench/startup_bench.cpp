@@ -1,0 +1,68 @@
+// Start-up of LumeLume among 50 sample windows, to the end of its first paint
+// sweep (the hook's mapping appears right after it), against the start of a
+// minimal Win32 program.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "tests/win/win_test_support.h"
+
+using namespace lume;
+
+namespace {
+
+// Microseconds from CreateProcess until the named mapping exists.
+double TimeToMapping(const std::string& commandLine, const char* mapping)
+{
+    double start = bench::NowMicroseconds();
+    test::ChildProcess program(commandLine);
+    if (!program.started())
+        return -1;
+    while (true) {
+        if (HANDLE found = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping)) {
+            CloseHandle(found);
+            break;
+        }
+        if (bench::NowMicroseconds() - start > 30e6)
+            return -1;
+        Sleep(1);
+    }
+    double elapsed = bench::NowMicroseconds() - start;
+    // Ended without its shut-down: only the start is measured. The next start
+    // must not find this one's mapping, so wait for it to go.
+    TerminateProcess(program.handle(), 0);
+    WaitForSingleObject(program.handle(), 5000);
+    while (HANDLE left = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping)) {
+        CloseHandle(left);
+        Sleep(5);
+    }
+    return elapsed;
+}
+
+} // namespace
+
+int main()
+{
+    const std::string folder = test::ProgramFolder();
+    test::ChildProcess samples("\"" + test::SampleWindowsExe() + "\" --grid 50");
+    if (!test::WaitForWindow(nullptr, "Grid 49"))
+        return 1;
+    // The program in a folder of its own, with an options file: no first-run notice.
+    const std::string scratch = test::TempFile("lume_startup_bench");
+    CreateDirectoryA(scratch.c_str(), nullptr);
+    CopyFileA((folder + "..\\..\\LumeLume.exe").c_str(), (scratch + "\\LumeLume.exe").c_str(), FALSE);
+    CopyFileA((folder + "..\\..\\lumehook.dll").c_str(), (scratch + "\\lumehook.dll").c_str(), FALSE);
+    WritePrivateProfileStringA("Active", "Surface", "Texture", (scratch + "\\LumeLume.ini").c_str());
+
+    std::vector<double> program, minimal;
+    for (int round = 0; round < 7; ++round) {
+        program.push_back(TimeToMapping("\"" + scratch + "\\LumeLume.exe\"", "LUMEHOOK"));
+        minimal.push_back(TimeToMapping("\"" + folder + "minimal_program.exe\"", "LUMEMINIMAL"));
+    }
+    bench::Comparison c{bench::Median(program), bench::Median(minimal)};
+    bench::PrintRow("start-up to first sweep (50 windows) / minimal", c, 1.5);
+    return 0;
+}

@@ -1,0 +1,152 @@
+// Notifications on a real message queue: coalescing, and the settle repaint's
+// timers, with a counting painter in place of the painter.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/caption_notifications.h"
+#include "hooklib/hook_protocol.h"
+#include "tests/win/win_test_support.h"
+#include "ui/form.h"
+
+namespace {
+
+using namespace lume;
+
+struct Paint {
+    HWND window;
+    bool full;
+    bool operator==(const Paint&) const = default;
+};
+
+class TestMainWindow : public ui::Form {
+public:
+    explicit TestMainWindow(bool settle)
+    {
+        createWindow("LumeNotificationsTest", "", WS_POPUP, 0, nullptr);
+        notifications = std::make_unique<CaptionNotifications>(
+            handle(), [this](HWND window, bool full) { paints.push_back({window, full}); }, [this] { ++sweeps; },
+            settle);
+    }
+    std::unique_ptr<CaptionNotifications> notifications;
+    std::vector<Paint> paints;
+    int sweeps = 0;
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == UM_CAPTIONCHANGED || message == UM_CAPTIONTOUCHED) {
+            notifications->handle(message, reinterpret_cast<HWND>(lParam));
+            return 0;
+        }
+        if (message == WM_TIMER && notifications->handleTimer(wParam))
+            return 0;
+        return Form::handleMessage(message, wParam, lParam);
+    }
+};
+
+HWND NewWindow(bool visible = true)
+{
+    return CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | (visible ? WS_VISIBLE : 0), -50, -50, 10, 10,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+// Dispatches this thread's messages until none has come for `quietMs`.
+void PumpUntilQuiet(DWORD quietMs = 300)
+{
+    for (;;) {
+        MSG message;
+        bool any = false;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+            any = true;
+        }
+        if (!any && MsgWaitForMultipleObjects(0, nullptr, FALSE, quietMs, QS_ALLINPUT) == WAIT_TIMEOUT)
+            return;
+    }
+}
+
+using Queue = std::vector<std::pair<UINT, HWND>>;
+
+// Posts the handled notification and the queue behind it, lets the handler
+// take the first, and gives back what is left queued.
+Queue HandleFirst(TestMainWindow& main, const Queue& posted)
+{
+    for (const auto& [message, window] : posted)
+        PostMessageA(main.handle(), message, 0, reinterpret_cast<LPARAM>(window));
+    MSG first;
+    EXPECT_TRUE(PeekMessageA(&first, main.handle(), UM_CAPTIONCHANGED, UM_CAPTIONTOUCHED, PM_REMOVE));
+    DispatchMessageA(&first);
+    Queue left;
+    MSG next;
+    while (PeekMessageA(&next, main.handle(), UM_CAPTIONCHANGED, UM_CAPTIONTOUCHED, PM_REMOVE))
+        left.push_back({next.message, reinterpret_cast<HWND>(next.lParam)});
+    return left;
+}
+
+TEST(CaptionNotifications, CoalescingOnTheRealQueue)
+{
+    TestMainWindow main(false);
+    HWND w = NewWindow(), x = NewWindow();
+    constexpr UINT C = UM_CAPTIONCHANGED, T = UM_CAPTIONTOUCHED;
+
+    EXPECT_EQ(HandleFirst(main, {{C, w}, {C, w}, {T, w}, {C, w}, {C, x}, {C, w}}), (Queue{{C, x}, {C, w}}));
+    EXPECT_EQ(main.paints, (std::vector<Paint>{{w, true}}));
+    main.paints.clear();
+    EXPECT_EQ(HandleFirst(main, {{T, w}, {C, w}, {T, w}, {T, x}, {T, w}}), (Queue{{C, w}, {T, x}, {T, w}}));
+    EXPECT_EQ(main.paints, (std::vector<Paint>{{w, false}}));
+    main.paints.clear();
+    EXPECT_EQ(HandleFirst(main, {{T, w}, {C, x}, {T, w}}), (Queue{{C, x}}));
+    EXPECT_EQ(HandleFirst(main, {{C, w}}), Queue{});
+    EXPECT_EQ(main.paints.size(), 2u);
+    DestroyWindow(w);
+    DestroyWindow(x);
+}
+
+TEST(CaptionNotifications, SettleTimersEndAndLeaveNothingBehind)
+{
+    TestMainWindow main(true);
+    std::vector<HWND> windows;
+    for (int i = 0; i < 200; ++i)
+        windows.push_back(NewWindow());
+    // 1,000 notifications, each window's five spread over the whole burst.
+    for (int round = 0; round < 5; ++round)
+        for (HWND window : windows)
+            PostMessageA(main.handle(), round % 2 ? UM_CAPTIONTOUCHED : UM_CAPTIONCHANGED, 0,
+                         reinterpret_cast<LPARAM>(window));
+    PumpUntilQuiet();
+    EXPECT_EQ(main.notifications->immediatePaints(), 1000u);
+    EXPECT_EQ(main.notifications->settlePaints(), 200u) << "one settle paint per window per quiet period";
+    for (HWND window : windows)
+        EXPECT_FALSE(KillTimer(main.handle(), reinterpret_cast<UINT_PTR>(window))) << "a timer was left behind";
+
+    // Windows destroyed or hidden before their timers fire: no paint, and the timers end.
+    std::vector<HWND> doomed;
+    for (int i = 0; i < 20; ++i)
+        doomed.push_back(NewWindow());
+    for (HWND window : doomed)
+        PostMessageA(main.handle(), UM_CAPTIONCHANGED, 0, reinterpret_cast<LPARAM>(window));
+    MSG message;
+    while (PeekMessageA(&message, main.handle(), UM_CAPTIONCHANGED, UM_CAPTIONTOUCHED, PM_REMOVE))
+        DispatchMessageA(&message);
+    for (size_t i = 0; i < doomed.size(); ++i)
+        i % 2 ? (void)ShowWindow(doomed[i], SW_HIDE) : (void)DestroyWindow(doomed[i]);
+    const unsigned settleBefore = main.notifications->settlePaints();
+    PumpUntilQuiet();
+    EXPECT_EQ(main.notifications->settlePaints(), settleBefore);
+    for (HWND window : doomed)
+        EXPECT_FALSE(KillTimer(main.handle(), reinterpret_cast<UINT_PTR>(window)));
+
+    // The settle sweep after start-up: once.
+    main.notifications->armSettleSweep();
+    main.notifications->armSettleSweep();
+    PumpUntilQuiet();
+    EXPECT_EQ(main.sweeps, 1);
+    for (HWND window : windows)
+        DestroyWindow(window);
+}
+
+} // namespace
