@@ -6,6 +6,7 @@
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "resources/texts.h"
+#include "settings/option_dialog.h"
 #include "settings/settings.h"
 #include "ui/application.h"
 
@@ -18,7 +19,7 @@ constexpr char TrayTip[] = "LumeLume";
 
 } // namespace
 
-TFrmMain::TFrmMain(bool settleRepaint)
+TFrmMain::TFrmMain(bool settleRepaint, OptionPickers pickers) : pickers_(std::move(pickers))
 {
     ui::Application& application = ui::Application::instance();
     createWindow("TFrmMain", MainFormCaption, WS_POPUP, 0, application.handle());
@@ -139,7 +140,25 @@ void TFrmMain::SaveCurrentOption1Click() { SaveOptions(); }
 
 void TFrmMain::ItemOptionClick()
 {
-    // The options dialog comes with its own change; until then the item does nothing.
+    auto dialog = std::make_unique<TDlgOption>(handle(), pickers_);
+    tskMenu_->item(ItemOption).enabled = false;
+    // Step 9 runs on every path: also when a texture fails to load after OK.
+    struct Close {
+        TFrmMain* form;
+        std::unique_ptr<TDlgOption>& dialog;
+        ~Close()
+        {
+            form->tskMenu_->item(ItemOption).enabled = true;
+            dialog.reset();
+        }
+    } close{this, dialog};
+    dialog->Fill(Settings, *NormalFont, *ToolFont);
+    dialog->UpdateFontLabels();
+    if (dialog->ShowModal() != ModalOk)
+        return;
+    dialog->CopyBack(Settings, *NormalFont, *ToolFont);
+    BuildCaptionSurfaces();
+    SweepWindows(true);
 }
 
 void TFrmMain::MenuItemEXITClick() { ui::Application::instance().terminate(); }

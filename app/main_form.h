@@ -7,6 +7,7 @@
 
 #include "app/caption_notifications.h"
 #include "app/task_tray.h"
+#include "settings/option_dialog.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/popup_menu.h"
@@ -18,8 +19,9 @@ enum TrayMenuItem : size_t { ItemAbout, UpdateSystemMetrics1, SaveCurrentOption1
 
 class TFrmMain : public ui::Form {
 public:
-    // `settleRepaint` false builds the program without the settle repaint (tests only).
-    explicit TFrmMain(bool settleRepaint = true);
+    // `settleRepaint` false builds the program without the settle repaint (tests
+    // only); `pickers` are the options dialog's colour, file and font dialogs.
+    explicit TFrmMain(bool settleRepaint = true, OptionPickers pickers = PlatformPickers());
     ~TFrmMain() override;
 
     TTaskTray& TskTray() { return *tskTray_; }
@@ -43,6 +45,7 @@ private:
     ui::BitmapHandle imgError_;  // the substitute texture's picture
     std::unique_ptr<CaptionNotifications> notifications_;
     UINT taskbarCreated_ = 0;
+    OptionPickers pickers_;
 };
 
 } // namespace lume

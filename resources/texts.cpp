@@ -32,6 +32,18 @@ const char* const AboutText =
     "　LumeLume 開発チーム\r\n"
     "　ご意見・不具合のご報告はプロジェクトの課題一覧までお寄せください。";
 
+const char* const FontStyleNone = "なし";
+
+const char* const FontStyleWords[4] = {"ボールド", "イタリック", "下線", "取り消し線"};
+
+const char* const FontNamePrefix = "フォント名： ";
+
+const char* const FontSizePrefix = "サイズ： ";
+
+const char* const FontStylePrefix = "スタイル： ";
+
+const char* const TextureFilter = "画像ファイル (*.bmp)|*.bmp";
+
 const char* const TrayRegistrationFailed = "タスクトレイに登録できません";
 
 const char* const IconIdNotPositive = "0以下は指定できません";

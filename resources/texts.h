@@ -18,6 +18,14 @@ extern const char* const StreamReadError;       // "ｽﾄﾘｰﾑからの読�
 // The About box: "「LumeLume ver. 1.16」", an empty line, contact lines.
 extern const char* const AboutText;
 
+// The options dialog's font labels and file filter.
+extern const char* const FontStyleNone;       // "なし"
+extern const char* const FontStyleWords[4];   // bold, italic, underline, strike-out
+extern const char* const FontNamePrefix;      // "フォント名： "
+extern const char* const FontSizePrefix;      // "サイズ： "
+extern const char* const FontStylePrefix;     // "スタイル： "
+extern const char* const TextureFilter;       // "画像ファイル (*.bmp)|*.bmp"
+
 // The tray component's errors.
 extern const char* const TrayRegistrationFailed;  // "タスクトレイに登録できません"
 extern const char* const IconIdNotPositive;       // "0以下は指定できません"

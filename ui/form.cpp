@@ -14,6 +14,7 @@ void Form::createWindow(const char* className, const char* caption, DWORD style,
         windowClass.lpfnWndProc = WindowProc;
         windowClass.hInstance = module;
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         windowClass.lpszClassName = className;
         RegisterClassA(&windowClass);
     }

@@ -1,0 +1,546 @@
+#include "settings/option_dialog.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <vector>
+
+#include "resources/option_form.h"
+#include "resources/texts.h"
+#include "settings/option_labels.h"
+
+namespace lume {
+
+namespace {
+
+constexpr char SwatchClass[] = "LumeSwatch";
+constexpr int FirstControlId = 1000;
+constexpr int RadioItems = 3;
+constexpr int UpDownWidth = 17;
+
+// A colour swatch: its colour (in GWLP_USERDATA) inside a lowered 2-pixel bevel.
+LRESULT CALLBACK SwatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT area;
+        GetClientRect(window, &area);
+        ui::GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(window, GWLP_USERDATA))));
+        FillRect(dc, &area, brush.get());
+        DrawEdge(dc, &area, EDGE_SUNKEN, BF_RECT);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Spin edits take only what can make a number; anything else is refused with a beep.
+LRESULT CALLBACK SpinEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
+{
+    if (message == WM_CHAR && !SpinEditAccepts(static_cast<char>(wParam))) {
+        MessageBeep(0);
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// A page of the page control: the parent of its controls, on the pages'
+// background; what its controls report goes on to the dialog.
+LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return SendMessageA(GetParent(window), message, wParam, lParam);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+constexpr char PageClass[] = "LumeOptionPage";
+
+void RegisterPageClass()
+{
+    WNDCLASSA page{};
+    if (GetClassInfoA(GetModuleHandleA(nullptr), PageClass, &page))
+        return;
+    page.lpfnWndProc = PageProc;
+    page.hInstance = GetModuleHandleA(nullptr);
+    page.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    page.lpszClassName = PageClass;
+    RegisterClassA(&page);
+}
+
+void RegisterSwatchClass()
+{
+    WNDCLASSA swatch{};
+    if (GetClassInfoA(GetModuleHandleA(nullptr), SwatchClass, &swatch))
+        return;
+    swatch.lpfnWndProc = SwatchProc;
+    swatch.hInstance = GetModuleHandleA(nullptr);
+    swatch.lpszClassName = SwatchClass;
+    RegisterClassA(&swatch);
+}
+
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+LOGFONTA LogFontOf(const ui::FontSpec& font)
+{
+    LOGFONTA logFont{};
+    logFont.lfHeight = font.height;
+    logFont.lfWeight = (font.style & ui::FontBold) ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = (font.style & ui::FontItalic) != 0;
+    logFont.lfUnderline = (font.style & ui::FontUnderline) != 0;
+    logFont.lfStrikeOut = (font.style & ui::FontStrikeOut) != 0;
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(logFont.lfFaceName, font.face.c_str(), LF_FACESIZE);
+    return logFont;
+}
+
+} // namespace
+
+OptionPickers PlatformPickers()
+{
+    OptionPickers pickers;
+    pickers.pickColor = [](HWND owner, COLORREF& color, COLORREF* customColors) {
+        CHOOSECOLORA choose{};
+        choose.lStructSize = sizeof choose;
+        choose.hwndOwner = owner;
+        choose.rgbResult = color;
+        choose.lpCustColors = customColors;
+        choose.Flags = CC_RGBINIT;
+        if (!ChooseColorA(&choose))
+            return false;
+        color = choose.rgbResult;
+        return true;
+    };
+    pickers.pickFile = [](HWND owner, std::string& path) {
+        const std::string filter = FileDialogFilter(texts::TextureFilter);
+        char file[MAX_PATH] = {};
+        lstrcpynA(file, path.c_str(), MAX_PATH);
+        OPENFILENAMEA open{};
+        open.lStructSize = sizeof open;
+        open.hwndOwner = owner;
+        open.lpstrFilter = filter.c_str();
+        open.lpstrFile = file;
+        open.nMaxFile = MAX_PATH;
+        open.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+        if (!GetOpenFileNameA(&open))
+            return false;
+        path = file;
+        return true;
+    };
+    pickers.pickFont = [](HWND owner, ui::FontSpec& font) {
+        LOGFONTA logFont = LogFontOf(font);
+        CHOOSEFONTA choose{};
+        choose.lStructSize = sizeof choose;
+        choose.hwndOwner = owner;
+        choose.lpLogFont = &logFont;
+        choose.rgbColors = font.color;
+        choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;
+        if (!ChooseFontA(&choose))
+            return false;
+        font.setFace(logFont.lfFaceName);
+        font.height = logFont.lfHeight;
+        font.style = static_cast<uint8_t>((logFont.lfWeight > FW_NORMAL ? ui::FontBold : 0) |
+                                          (logFont.lfItalic ? ui::FontItalic : 0) |
+                                          (logFont.lfUnderline ? ui::FontUnderline : 0) |
+                                          (logFont.lfStrikeOut ? ui::FontStrikeOut : 0));
+        font.color = choose.rgbColors;
+        return true;
+    };
+    return pickers;
+}
+
+TDlgOption::TDlgOption(HWND owner, OptionPickers pickers) : owner_(owner), pickers_(std::move(pickers))
+{
+    // FormCreate: the working fonts exist from here (members), with default attributes.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    RegisterSwatchClass();
+    RegisterPageClass();
+    const OptionFormDescription& form = OptionForm();
+    createWindow("TDlgOption", form.title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                 WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, owner);
+    createControls();
+    showPage(0);
+}
+
+TDlgOption::~TDlgOption() { destroyWindow(); }
+
+void TDlgOption::createControls()
+{
+    const OptionFormDescription& form = OptionForm();
+    const int dpi = ui::ScreenPixelsPerInch();
+    auto scale = [dpi](int value) { return MulDiv(value, dpi, 96); };
+
+    // Client area 448 x 376 at 96 dpi, scaled, the window centred on the screen.
+    RECT frame{0, 0, scale(form.clientWidth), scale(form.clientHeight)};
+    AdjustWindowRectEx(&frame, GetWindowLongA(handle(), GWL_STYLE), FALSE, GetWindowLongA(handle(), GWL_EXSTYLE));
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    font_.reset(CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            form.fontFace.c_str()));
+    memoFont_.reset(CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                form.memoFace.c_str()));
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    std::vector<HWND> pages;
+    std::map<std::string, POINT> groupOrigins;  // page-relative
+    int nextId = FirstControlId;
+
+    // Controls of a page are children of its page window, the others the dialog's.
+    auto make = [&](const char* className, const std::string& text, DWORD style, DWORD exStyle, int x, int y, int w,
+                    int h, int id, const std::string& name, int page) {
+        HWND parent = page >= 0 ? pages[static_cast<size_t>(page)] : handle();
+        HWND control = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                                       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        controls_[name] = control;
+        names_[id] = name;
+        return control;
+    };
+
+    for (const ControlRecord& record : form.controls) {
+        const int page = record.page == OptionPage::Frame ? -1 : static_cast<int>(record.page);
+        POINT origin{0, 0};
+        if (page >= 0 && !record.group.empty())
+            origin = {scale(groupOrigins[record.group].x), scale(groupOrigins[record.group].y)};
+        const int x = origin.x + scale(record.x), y = origin.y + scale(record.y);
+        const int w = scale(record.width), h = scale(record.height);
+        const int id = record.name == "OKBtn" ? IDOK : record.name == "CancelBtn" ? IDCANCEL : nextId++;
+        HWND made = nullptr;
+        switch (record.kind) {
+        case ControlKind::PageControl: {
+            made = make(WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, 0, x, y, w, h, id, record.name, -1);
+            for (size_t i = 0; i < form.pageTitles.size(); ++i) {
+                TCITEMA item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = const_cast<char*>(form.pageTitles[i].c_str());
+                SendMessageA(made, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+            }
+            RECT display{x, y, x + w, y + h};
+            SendMessageA(made, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+            for (size_t i = 0; i < form.pageTitles.size(); ++i) {
+                HWND pageWindow = CreateWindowExA(WS_EX_CONTROLPARENT, PageClass, "", WS_CHILD, display.left,
+                                                  display.top, display.right - display.left,
+                                                  display.bottom - display.top, handle(), nullptr, module, nullptr);
+                pages.push_back(pageWindow);
+                pageOf_[pageWindow] = static_cast<int>(i);
+            }
+            break;
+        }
+        case ControlKind::GroupBox:
+            made = make("BUTTON", record.text, BS_GROUPBOX, 0, x, y, w, h, id, record.name, page);
+            groupOrigins[record.name] = {record.x, record.y};
+            break;
+        case ControlKind::RadioGroup: {
+            std::vector<std::string> lines = SplitLines(record.text);
+            made = make("BUTTON", lines[0], BS_GROUPBOX, 0, x, y, w, h, id, record.name, page);
+            const int column = (w - scale(16)) / RadioItems;
+            for (int item = 0; item < RadioItems; ++item)
+                make("BUTTON", lines[item + 1], BS_AUTORADIOBUTTON | WS_TABSTOP | (item == 0 ? WS_GROUP : 0), 0,
+                     x + scale(8) + item * column, y + scale(16), column - scale(4), scale(17), nextId++,
+                     record.name + "." + std::to_string(item), page);
+            break;
+        }
+        case ControlKind::Button:
+            made = make("BUTTON", record.text,
+                        (record.name == "OKBtn" ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP, 0, x, y, w, h, id,
+                        record.name, page);
+            break;
+        case ControlKind::Label:
+            made = make("STATIC", record.text, SS_LEFT, 0, x, y, w, h, id, record.name, page);
+            break;
+        case ControlKind::Swatch:
+            made = make(SwatchClass, "", 0, 0, x, y, w, h, id, record.name, page);
+            break;
+        case ControlKind::Edit:
+            made = make("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, x, y, w, h, id, record.name, page);
+            break;
+        case ControlKind::SpinEdit: {
+            made = make("EDIT", "0", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, x, y, w - scale(UpDownWidth), h,
+                        id, record.name, page);
+            SetWindowSubclass(made, SpinEditProc, 1, 0);
+            HWND upDown = make(UPDOWN_CLASSA, "", UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, scale(UpDownWidth), h,
+                               nextId++, record.name + ".UpDown", page);
+            SendMessageA(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(made), 0);
+            break;
+        }
+        case ControlKind::CheckBox:
+            made = make("BUTTON", record.text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, x, y, w, h, id, record.name, page);
+            break;
+        case ControlKind::Memo:
+            made = make("EDIT", record.text, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE,
+                        x, y, w, h, id, record.name, page);
+            SendMessageA(made, WM_SETFONT, reinterpret_cast<WPARAM>(memoFont_.get()), FALSE);
+            break;
+        }
+        if (made && !record.enabled)
+            EnableWindow(made, FALSE);
+        if (made && !record.visible)
+            ShowWindow(made, SW_HIDE);  // never shown
+    }
+    // The pages lie over the page control, which leaves them alone (WS_CLIPSIBLINGS).
+    SetWindowPos(control("PageControl1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    // The "選択" buttons and what each one picks.
+    clicks_ = {
+        {"BtnActLetter", [this] { BtnActLetterClick(); }},     {"BtnActShadow", [this] { BtnActShadowClick(); }},
+        {"BtnActLeft", [this] { BtnActLeftClick(); }},         {"BtnActRight", [this] { BtnActRightClick(); }},
+        {"BtnActLED", [this] { BtnActLEDClick(); }},           {"BtnInactLetter", [this] { BtnInactLetterClick(); }},
+        {"BtnInactShadow", [this] { BtnInactShadowClick(); }}, {"BtnInactLeft", [this] { BtnInactLeftClick(); }},
+        {"BtnInactRight", [this] { BtnInactRightClick(); }},   {"BtnInactLED", [this] { BtnInactLEDClick(); }},
+        {"BtnActTexture", [this] { BtnActTextureClick(); }},   {"BtnInactTexture", [this] { BtnInactTextureClick(); }},
+        {"BtnFontNormal", [this] { BtnFontNormalClick(); }},   {"Button1", [this] { Button1Click(); }},
+        {"OKBtn", [this] { OKBtnClick(); }},                   {"CancelBtn", [this] { CancelBtnClick(); }},
+    };
+}
+
+void TDlgOption::showPage(int page)
+{
+    SendMessageA(control("PageControl1"), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    for (const auto& [window, onPage] : pageOf_)
+        ShowWindow(window, onPage == page ? SW_SHOWNA : SW_HIDE);
+}
+
+int TDlgOption::currentPage() const
+{
+    return static_cast<int>(SendMessageA(control("PageControl1"), TCM_GETCURSEL, 0, 0));
+}
+
+HWND TDlgOption::control(const std::string& name) const
+{
+    auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
+}
+
+std::string TDlgOption::text(const std::string& name) const
+{
+    HWND window = control(name);
+    std::string value(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    value.resize(static_cast<size_t>(GetWindowTextA(window, value.data(), static_cast<int>(value.size()))));
+    return value;
+}
+
+void TDlgOption::setText(const std::string& name, const std::string& text)
+{
+    SetWindowTextA(control(name), text.c_str());
+}
+
+COLORREF TDlgOption::swatchColor(const std::string& name) const
+{
+    return static_cast<COLORREF>(GetWindowLongPtrA(control(name), GWLP_USERDATA));
+}
+
+void TDlgOption::setSwatchColor(const std::string& name, COLORREF color)
+{
+    SetWindowLongPtrA(control(name), GWLP_USERDATA, static_cast<LONG_PTR>(color));
+    InvalidateRect(control(name), nullptr, TRUE);
+}
+
+bool TDlgOption::checked(const std::string& name) const
+{
+    return SendMessageA(control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TDlgOption::setChecked(const std::string& name, bool isChecked)
+{
+    SendMessageA(control(name), BM_SETCHECK, isChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int TDlgOption::selectedItem(const std::string& radioGroup) const
+{
+    for (int item = 0; item < RadioItems; ++item)
+        if (checked(radioGroup + "." + std::to_string(item)))
+            return item;
+    return -1;
+}
+
+void TDlgOption::selectItem(const std::string& radioGroup, int item)
+{
+    for (int i = 0; i < RadioItems; ++i)
+        setChecked(radioGroup + "." + std::to_string(i), i == item);
+}
+
+int TDlgOption::spinValue(const std::string& name) const { return SpinEditValue(text(name)); }
+
+void TDlgOption::Fill(const CaptionSettings& settings, const ui::Font& normalFont, const ui::Font& toolFont)
+{
+    for (const auto& [look, group] : {std::pair<std::string, const CaptionLook*>{"Act", &settings.Active},
+                                      std::pair<std::string, const CaptionLook*>{"Inact", &settings.Inactive}}) {
+        selectItem("Grp" + look + "Surface", static_cast<int>(group->Surface));
+        setSwatchColor("Pnl" + look + "Letter", group->Letter);
+        setSwatchColor("Pnl" + look + "Shadow", group->Shadow);
+        setSwatchColor("Pnl" + look + "Left", group->Left);
+        setSwatchColor("Pnl" + look + "Right", group->Right);
+        setSwatchColor("Pnl" + look + "LED", group->LED);
+        setText("Edt" + look + "Texture", group->Texture);
+    }
+    const CommonSettings& common = settings.Common;
+    FontNormal.assign(normalFont.spec());
+    setText("SpinEdtXShiftNormal", std::to_string(common.NormalXShift));
+    setText("SpinEdtYShiftNormal", std::to_string(common.NormalYShift));
+    FontTool.assign(toolFont.spec());
+    setText("SpinEdtXShiftTool", std::to_string(common.ToolXShift));
+    setText("SpinEdtYShiftTool", std::to_string(common.ToolYShift));
+    setText("SpinEdtShadow", std::to_string(common.ShadowShift));
+    setChecked("ChkBoxDrawNoBtns", common.NoButtons);
+    setChecked("ChkBoxDrawNoClose", common.NoCloseButton);
+    setChecked("ChkBoxSBNoCust", common.SBNoCust);
+}
+
+void TDlgOption::CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const
+{
+    for (const auto& [look, group] : {std::pair<std::string, CaptionLook*>{"Act", &settings.Active},
+                                      std::pair<std::string, CaptionLook*>{"Inact", &settings.Inactive}}) {
+        int surface = selectedItem("Grp" + look + "Surface");
+        if (surface >= 0 && surface <= 2)
+            group->Surface = static_cast<SurfaceKind>(surface);
+        group->Letter = swatchColor("Pnl" + look + "Letter");
+        group->Shadow = swatchColor("Pnl" + look + "Shadow");
+        group->Left = swatchColor("Pnl" + look + "Left");
+        group->Right = swatchColor("Pnl" + look + "Right");
+        group->LED = swatchColor("Pnl" + look + "LED");
+        group->Texture = text("Edt" + look + "Texture");
+    }
+    CommonSettings& common = settings.Common;
+    normalFont.assign(FontNormal.spec());
+    common.NormalXShift = spinValue("SpinEdtXShiftNormal");
+    common.NormalYShift = spinValue("SpinEdtYShiftNormal");
+    toolFont.assign(FontTool.spec());
+    common.ToolXShift = spinValue("SpinEdtXShiftTool");
+    common.ToolYShift = spinValue("SpinEdtYShiftTool");
+    common.ShadowShift = spinValue("SpinEdtShadow");
+    common.NoButtons = checked("ChkBoxDrawNoBtns");
+    common.NoCloseButton = checked("ChkBoxDrawNoClose");
+    common.SBNoCust = checked("ChkBoxSBNoCust");
+}
+
+void TDlgOption::UpdateFontLabels()
+{
+    for (const auto& [kind, font] : {std::pair<std::string, const ui::Font*>{"Normal", &FontNormal},
+                                     std::pair<std::string, const ui::Font*>{"Tool", &FontTool}}) {
+        setText("LblFontName" + kind, FontNameLabel(font->face()));
+        setText("LblFontSize" + kind, FontSizeLabel(font->size()));
+        setText("LblFontStyle" + kind, FontStyleLabel(font->style()));
+    }
+}
+
+void TDlgOption::PickColor(const std::string& swatch)
+{
+    COLORREF color = swatchColor(swatch);
+    if (pickers_.pickColor(handle(), color, customColors_))
+        setSwatchColor(swatch, color);
+}
+
+void TDlgOption::PickFile(const std::string& edit)
+{
+    std::string path = text(edit);
+    if (pickers_.pickFile(handle(), path))
+        setText(edit, path);
+}
+
+void TDlgOption::PickFont(ui::Font& font)
+{
+    ui::FontSpec spec = font.spec();
+    if (pickers_.pickFont(handle(), spec))
+        font.assign(spec);
+    UpdateFontLabels();
+}
+
+int TDlgOption::ShowModal()
+{
+    modalResult_ = 0;
+    showPage(0);
+    EnableWindow(owner_, FALSE);
+    ShowWindow(handle(), SW_SHOW);
+    SetForegroundWindow(handle());
+    MSG message;
+    while (modalResult_ == 0) {
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            PostQuitMessage(static_cast<int>(message.wParam));  // the program's own loop must still end
+            modalResult_ = ModalCancel;
+            break;
+        }
+        if (!IsDialogMessageA(handle(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    EnableWindow(owner_, TRUE);
+    ShowWindow(handle(), SW_HIDE);
+    return modalResult_;
+}
+
+LRESULT TDlgOption::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND: {
+        if (HIWORD(wParam) != BN_CLICKED)
+            break;
+        const int id = LOWORD(wParam);
+        if (id == IDOK) {
+            OKBtnClick();
+            return 0;
+        }
+        if (id == IDCANCEL) {
+            CancelBtnClick();
+            return 0;
+        }
+        auto name = names_.find(id);
+        if (name != names_.end()) {
+            auto click = clicks_.find(name->second);
+            if (click != clicks_.end() && click->second)
+                click->second();
+        }
+        return 0;
+    }
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == TCN_SELCHANGE) {
+            showPage(currentPage());
+            return 0;
+        }
+        if (header->code == UDN_DELTAPOS) {
+            // Unbounded steps of 1 from whatever the text reads as (0 when it is no number).
+            const auto* step = reinterpret_cast<const NMUPDOWN*>(lParam);
+            auto buddy = reinterpret_cast<HWND>(SendMessageA(header->hwndFrom, UDM_GETBUDDY, 0, 0));
+            char current[32] = {};
+            GetWindowTextA(buddy, current, sizeof current);
+            const int64_t next = int64_t{SpinEditValue(current)} + step->iDelta;
+            if (next >= INT32_MIN && next <= INT32_MAX)
+                SetWindowTextA(buddy, std::to_string(next).c_str());
+            return 1;  // the up-down's own position is not used
+        }
+        break;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        // Labels, check boxes and radio buttons take the pages' background.
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    case DM_GETDEFID:
+        return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_CLOSE:
+        CancelBtnClick();
+        return 0;
+    default:
+        break;
+    }
+    return Form::handleMessage(message, wParam, lParam);
+}
+
+} // namespace lume

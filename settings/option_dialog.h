@@ -1,0 +1,97 @@
+// TDlgOption: the options dialog. It is filled from the settings, edits
+// copies of them in its controls and two working fonts, and gives them back
+// only when closed with OK.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "settings/caption_settings.h"
+#include "ui/font.h"
+#include "ui/form.h"
+#include "ui/handles.h"
+
+namespace lume {
+
+// The three platform dialogs, replaceable by scripted answers in tests. Each
+// returns whether the user confirmed, with the answer in its argument.
+struct OptionPickers {
+    std::function<bool(HWND owner, COLORREF& color, COLORREF* customColors)> pickColor;
+    std::function<bool(HWND owner, std::string& path)> pickFile;
+    std::function<bool(HWND owner, ui::FontSpec& font)> pickFont;
+};
+OptionPickers PlatformPickers();
+
+constexpr int ModalOk = 1;
+constexpr int ModalCancel = 2;
+
+class TDlgOption : public ui::Form {
+public:
+    TDlgOption(HWND owner, OptionPickers pickers);
+    ~TDlgOption() override;
+
+    // Steps 3 to 5 of filling: both looks, the working fonts, shifts and flags.
+    void Fill(const CaptionSettings& settings, const ui::Font& normalFont, const ui::Font& toolFont);
+    // Step 8's copy: the controls and working fonts back into the settings.
+    void CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const;
+    void UpdateFontLabels();
+    // Shows the dialog and runs until OK, CANCEL, Esc or the close box: ModalOk or ModalCancel.
+    int ShowModal();
+
+    void BtnActLetterClick() { PickColor("PnlActLetter"); }
+    void BtnActShadowClick() { PickColor("PnlActShadow"); }
+    void BtnActLeftClick() { PickColor("PnlActLeft"); }
+    void BtnActRightClick() { PickColor("PnlActRight"); }
+    void BtnActLEDClick() { PickColor("PnlActLED"); }
+    void BtnInactLetterClick() { PickColor("PnlInactLetter"); }
+    void BtnInactShadowClick() { PickColor("PnlInactShadow"); }
+    void BtnInactLeftClick() { PickColor("PnlInactLeft"); }
+    void BtnInactRightClick() { PickColor("PnlInactRight"); }
+    void BtnInactLEDClick() { PickColor("PnlInactLED"); }
+    void BtnActTextureClick() { PickFile("EdtActTexture"); }
+    void BtnInactTextureClick() { PickFile("EdtInactTexture"); }
+    void BtnFontNormalClick() { PickFont(FontNormal); }
+    void Button1Click() { PickFont(FontTool); }
+    void OKBtnClick() { modalResult_ = ModalOk; }
+    void CancelBtnClick() { modalResult_ = ModalCancel; }
+
+    // What the controls hold, by their names.
+    HWND control(const std::string& name) const;
+    std::string text(const std::string& name) const;
+    void setText(const std::string& name, const std::string& text);
+    COLORREF swatchColor(const std::string& name) const;
+    bool checked(const std::string& name) const;
+    int selectedItem(const std::string& radioGroup) const;
+    int spinValue(const std::string& name) const;
+    int currentPage() const;
+
+    ui::Font FontNormal;
+    ui::Font FontTool;
+
+private:
+    void createControls();
+    void showPage(int page);
+    void PickColor(const std::string& swatch);
+    void PickFile(const std::string& edit);
+    void PickFont(ui::Font& font);
+    void setSwatchColor(const std::string& name, COLORREF color);
+    void setChecked(const std::string& name, bool checked);
+    void selectItem(const std::string& radioGroup, int item);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    HWND owner_;
+    OptionPickers pickers_;
+    COLORREF customColors_[16] = {};  // kept while this dialog lives
+    ui::FontHandle font_;
+    ui::FontHandle memoFont_;
+    std::map<std::string, HWND> controls_;
+    std::map<int, std::string> names_;   // command id -> control name
+    std::map<HWND, int> pageOf_;         // page window -> page index
+    std::map<std::string, std::function<void()>> clicks_;
+    int modalResult_ = 0;
+};
+
+} // namespace lume

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+
+#include <string>
+
+#include "settings/option_labels.h"
+#include "ui/font_rules.h"
+
+using namespace lume;
+
+namespace {
+
+std::string ToCp932(const std::string& utf8)
+{
+    iconv_t convert = iconv_open("CP932", "UTF-8");
+    std::string in = utf8, out(utf8.size() * 2 + 16, '\0');
+    char* source = in.data();
+    char* target = out.data();
+    size_t left = in.size(), room = out.size();
+    iconv(convert, &source, &left, &target, &room);
+    iconv_close(convert);
+    out.resize(out.size() - room);
+    return out;
+}
+
+} // namespace
+
+TEST(OptionLabels, FontLabelsAndFilter)
+{
+    EXPECT_EQ(FontStyleText(0), ToCp932("なし"));
+    EXPECT_EQ(FontStyleText(ui::FontBold), ToCp932("ボールド"));
+    EXPECT_EQ(FontStyleText(ui::FontBold | ui::FontItalic | ui::FontStrikeOut), ToCp932("ボールド/イタリック/取り消し線"));
+    EXPECT_EQ(FontStyleText(ui::FontBold | ui::FontUnderline | 0xF0), ToCp932("ボールド/下線"));
+    EXPECT_EQ(FontStyleLabel(ui::FontBold | ui::FontUnderline), ToCp932("スタイル： ボールド/下線"));
+    EXPECT_EQ(FontStyleLabel(0), ToCp932("スタイル： なし"));
+    EXPECT_EQ(FontSizeLabel(11), ToCp932("サイズ： 11"));
+    std::string face31(31, 'F');
+    EXPECT_EQ(FontNameLabel(face31), ToCp932("フォント名： ") + face31);
+    EXPECT_LE(FontNameLabel(face31).size(), 44u);
+    EXPECT_EQ(FileDialogFilter(ToCp932("画像ファイル (*.bmp)|*.bmp")),
+              ToCp932("画像ファイル (*.bmp)") + std::string(1, '\0') + "*.bmp" + std::string(2, '\0'));
+}
+
+TEST(OptionLabels, SpinEdits)
+{
+    EXPECT_EQ(SpinEditValue("-3"), -3);
+    EXPECT_EQ(SpinEditValue("+12"), 12);
+    for (const char* zero : {"", "-", "+", ".", "1.5", "abc", "$C", "0x0C", "99999999999"})
+        EXPECT_EQ(SpinEditValue(zero), 0) << zero;
+    for (char ok : {'0', '9', '+', '-', '.', '\b', '\x03', '\x16'})
+        EXPECT_TRUE(SpinEditAccepts(ok)) << int(ok);
+    for (char refused : {'a', 'Z', ' ', '$', '\r', '/'})
+        EXPECT_FALSE(SpinEditAccepts(refused)) << int(refused);
+}

@@ -1,0 +1,291 @@
+// The options dialog in-process, with scripted answers in place of the
+// colour, file and font dialogs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/main_form.h"
+#include "core/user_error.h"
+#include "resources/texts.h"
+#include "settings/option_dialog.h"
+#include "settings/option_labels.h"
+#include "settings/options_io.h"
+#include "settings/settings.h"
+#include "tests/common/bmp_writer.h"
+#include "tests/win/screen_capture.h"
+#include "tests/win/win_test_support.h"
+#include "ui/application.h"
+
+namespace {
+
+using namespace lume;
+using namespace lume::test;
+
+// What the scripted pickers answer, and how often they were asked.
+struct Script {
+    bool confirm = true;
+    COLORREF color = RGB(1, 2, 3);
+    std::string path = "C:\\picked.bmp";
+    ui::FontSpec font;
+    int asked = 0;
+};
+
+OptionPickers ScriptedPickers(Script& script)
+{
+    OptionPickers pickers;
+    pickers.pickColor = [&script](HWND, COLORREF& color, COLORREF*) {
+        ++script.asked;
+        if (script.confirm)
+            color = script.color;
+        return script.confirm;
+    };
+    pickers.pickFile = [&script](HWND, std::string& path) {
+        ++script.asked;
+        if (script.confirm)
+            path = script.path;
+        return script.confirm;
+    };
+    pickers.pickFont = [&script](HWND, ui::FontSpec& font) {
+        ++script.asked;
+        if (script.confirm)
+            font = script.font;
+        return script.confirm;
+    };
+    return pickers;
+}
+
+CaptionSettings Distinct()
+{
+    CaptionSettings s;
+    s.Active = {SurfaceKind::Default, "C:\\a.bmp", RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4), RGB(5, 5, 5)};
+    s.Inactive = {SurfaceKind::Texture, "", RGB(6, 6, 6), RGB(7, 7, 7), RGB(8, 8, 8), RGB(9, 9, 9), RGB(10, 10, 10)};
+    s.Common = {-1, 2, -3, 4, -5, true, false, true};
+    return s;
+}
+
+// Runs `during` from inside the dialog's modal loop, once it is shown.
+int ShowModalWhile(TDlgOption& dialog, std::function<void()> during)
+{
+    static std::function<void()> pending;
+    pending = std::move(during);
+    SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        auto run = std::move(pending);
+        pending = nullptr;
+        if (run)
+            run();
+    });
+    return dialog.ShowModal();
+}
+
+// Handles this thread's messages for a while: the dialog paints itself meanwhile.
+void PumpFor(DWORD milliseconds)
+{
+    const DWORD end = GetTickCount() + milliseconds;
+    while (GetTickCount() < end) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// The first descendant of `parent` of the class (and with the text, when given).
+HWND FindDescendant(HWND parent, const char* className, const char* text = nullptr)
+{
+    struct Search {
+        const char* className;
+        const char* text;
+        HWND found;
+    } search{className, text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lParam);
+            char name[64] = {}, caption[128] = {};
+            GetClassNameA(window, name, sizeof name);
+            GetWindowTextA(window, caption, sizeof caption);
+            if (lstrcmpiA(name, s->className) == 0 && (!s->text || std::string(caption) == s->text)) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+class OptionDialogTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ui::Application::instance().initialize(GetModuleHandleA(nullptr));
+        NormalFont = std::make_unique<ui::Font>();
+        ToolFont = std::make_unique<ui::Font>();
+    }
+    Script script_;
+};
+
+TEST_F(OptionDialogTest, FillAndCopyBackGiveTheSameRecord)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    CaptionSettings settings = Distinct();
+    NormalFont->setFace("Normal Face");
+    NormalFont->setStyle(ui::FontBold);
+    ToolFont->setFace("Tool Face");
+    ToolFont->setSize(13);
+    dialog.Fill(settings, *NormalFont, *ToolFont);
+    EXPECT_EQ(dialog.swatchColor("PnlActLED"), RGB(5, 5, 5));
+    EXPECT_FALSE(IsWindowEnabled(dialog.control("BtnActLED")));
+    EXPECT_FALSE(IsWindowVisible(dialog.control("ChkBoxSBNoCust")));
+    EXPECT_EQ(dialog.text("SpinEdtShadow"), "-5");
+
+    CaptionSettings back;
+    ui::Font normal, tool;
+    dialog.CopyBack(back, normal, tool);
+    EXPECT_EQ(back, settings);
+    EXPECT_EQ(normal.spec(), NormalFont->spec());
+    EXPECT_EQ(tool.spec(), ToolFont->spec());
+}
+
+TEST_F(OptionDialogTest, PicksConfirmedAndCancelled)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    dialog.Fill(Distinct(), *NormalFont, *ToolFont);
+    dialog.UpdateFontLabels();
+    const std::string styleBefore = dialog.text("LblFontStyleNormal");
+
+    script_.confirm = false;
+    dialog.BtnActLetterClick();
+    dialog.BtnInactTextureClick();
+    dialog.BtnFontNormalClick();
+    EXPECT_EQ(script_.asked, 3);
+    EXPECT_EQ(dialog.swatchColor("PnlActLetter"), RGB(1, 1, 1));
+    EXPECT_EQ(dialog.text("EdtInactTexture"), "");
+    EXPECT_EQ(dialog.text("LblFontStyleNormal"), styleBefore);
+
+    script_.confirm = true;
+    script_.font.face = std::string(31, 'F');
+    script_.font.height = -16;
+    script_.font.style = ui::FontBold | ui::FontUnderline;
+    dialog.BtnInactShadowClick();
+    dialog.BtnActTextureClick();
+    dialog.Button1Click();
+    EXPECT_EQ(dialog.swatchColor("PnlInactShadow"), RGB(1, 2, 3));
+    EXPECT_EQ(dialog.text("EdtActTexture"), "C:\\picked.bmp");
+    EXPECT_EQ(dialog.text("LblFontStyleTool"), FontStyleLabel(ui::FontBold | ui::FontUnderline));
+    EXPECT_EQ(dialog.text("LblFontNameTool"), FontNameLabel(std::string(31, 'F')));
+    EXPECT_EQ(dialog.text("LblFontStyleNormal"), styleBefore);
+}
+
+TEST_F(OptionDialogTest, SpinEditsAndTheModalEnds)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    dialog.Fill(Distinct(), *NormalFont, *ToolFont);
+    HWND shadow = dialog.control("SpinEdtShadow");
+
+    // Opens on the first page; Esc, the close box and CANCEL give Cancel, Enter gives OK.
+    EXPECT_EQ(ShowModalWhile(dialog, [&] {
+                  EXPECT_EQ(dialog.currentPage(), 0);
+                  EXPECT_TRUE(IsWindowVisible(dialog.control("PnlActLetter")));
+                  EXPECT_FALSE(IsWindowVisible(dialog.control("PnlInactLetter")));
+                  PostMessageA(dialog.handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+              }),
+              ModalCancel);
+    EXPECT_EQ(ShowModalWhile(dialog, [&] { PostMessageA(dialog.handle(), WM_CLOSE, 0, 0); }), ModalCancel);
+    EXPECT_EQ(ShowModalWhile(dialog, [&] { PostMessageA(dialog.handle(), WM_KEYDOWN, VK_RETURN, 0); }), ModalOk);
+
+    // Typing: letters refused; emptied reads 0; negative values kept; steps of one either way.
+    SetWindowTextA(shadow, "-3");
+    SendMessageA(shadow, WM_CHAR, 'a', 0);
+    EXPECT_EQ(dialog.text("SpinEdtShadow"), "-3");
+    EXPECT_EQ(dialog.spinValue("SpinEdtShadow"), -3);
+    HWND upDown = dialog.control("SpinEdtShadow.UpDown");
+    NMUPDOWN step{{upDown, 0, static_cast<UINT>(UDN_DELTAPOS)}, 0, 1};
+    SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&step));
+    EXPECT_EQ(dialog.spinValue("SpinEdtShadow"), -2);
+    SetWindowTextA(shadow, "");
+    EXPECT_EQ(dialog.spinValue("SpinEdtShadow"), 0);
+    step.iDelta = -1;
+    SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&step));
+    EXPECT_EQ(dialog.text("SpinEdtShadow"), "-1");
+}
+
+TEST_F(OptionDialogTest, ScreenshotsOfTheFourPages)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    CaptionSettings settings;
+    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, settings,
+                NormalFont->spec(), ToolFont->spec(), ui::ScreenPixelsPerInch());
+    dialog.Fill(settings, *NormalFont, *ToolFont);
+    dialog.UpdateFontLabels();
+    ShowModalWhile(dialog, [&] {
+        for (int page = 0; page < 4; ++page) {
+            TabCtrl_SetCurSel(dialog.control("PageControl1"), page);
+            NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+            SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+            RECT frame;
+            GetWindowRect(dialog.handle(), &frame);
+            PumpFor(300);
+            SaveScreenBmp(frame, ProgramFolder() + "option_page" + std::to_string(page + 1) + ".bmp");
+        }
+        dialog.CancelBtnClick();
+    });
+}
+
+TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
+{
+    // The main form in this process, with an options file so that no notice shows.
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string ini = program;
+    ini = ini.substr(0, ini.find_last_of('.')) + ".ini";
+    WritePrivateProfileStringA("Active", "Surface", "Gradation", ini.c_str());
+    std::string notBitmap = TempFile("lume_not_a_bitmap.bmp");
+    WritePrivateProfileStringA("NotABitmap", "Text", std::string(100, 'x').c_str(), notBitmap.c_str());
+
+    auto form = std::make_unique<TFrmMain>(true, ScriptedPickers(script_));
+    ShowWindow(ui::Application::instance().handle(), SW_HIDE);
+    static std::function<void()> during;
+    during = [&] {
+        HWND dialog = FindWindowA("TDlgOption", nullptr);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(form->TskMenu().item(ItemOption).enabled);
+        HWND texture = FindDescendant(dialog, "EDIT");  // the active page's texture box
+        SetWindowTextA(texture, notBitmap.c_str());
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    };
+    // Surface Texture for the active group, through the dialog's own radio button.
+    SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        HWND dialog = FindWindowA("TDlgOption", nullptr);
+        // The active page's radio item "テクスチャ" comes before the group box of that name.
+        if (HWND item = FindDescendant(dialog, "BUTTON", "\x83\x65\x83\x4e\x83\x58\x83\x60\x83\x83"))
+            SendMessageA(item, BM_CLICK, 0, 0);
+        auto run = std::move(during);
+        if (run)
+            run();
+    });
+    try {
+        form->ItemOptionClick();
+        ADD_FAILURE() << "no error for a file that is no bitmap";
+    } catch (const UserError& error) {
+        EXPECT_EQ(std::string(error.what()), texts::InvalidBitmap);
+    }
+    EXPECT_TRUE(form->TskMenu().item(ItemOption).enabled);
+    EXPECT_EQ(FindWindowA("TDlgOption", nullptr), nullptr);
+    EXPECT_EQ(Settings.Active.Texture, notBitmap) << "the settings were replaced before the error";
+    Settings.Active.Surface = SurfaceKind::Gradation;  // so that the shut-down does not meet it again
+    form.reset();
+    DeleteFileA(notBitmap.c_str());
+    DeleteFileA(ini.c_str());
+}
+
+} // namespace
