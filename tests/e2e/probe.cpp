@@ -16,6 +16,10 @@
 //   probe clientrect TARGET      its client area on the screen
 //   probe savearea L T R B FILE  a screen area's pixels into FILE
 //   probe samearea L T R B FILE  exit 0 when the area shows exactly FILE's pixels
+//   probe buttonlook TARGET      the maximize button's place: painted | system
+//   probe childrect ROOTCLASS CLASS TEXT|- N   the screen rectangle of the Nth matching descendant
+//   probe settext ROOTCLASS CLASS TEXT|- N NEWTEXT   sets that descendant's text
+//   probe menuitems              the open menu's text bands: "top bottom black|grey", top to bottom
 //   probe menurect               the open pop-up menu's rectangle: left top right bottom
 //   probe tray                   exit 0 when something is drawn at the first tray icon's place
 //   probe ownwindows CLASS       the number of visible top-level windows of the process that
@@ -129,6 +133,96 @@ std::string ClassifyPixel(const CaptionLayout& layout, const Capture& capture, P
         if (seen == GetSysColor(index))
             return "system";
     return "other";
+}
+
+// The maximize button's place: "painted" when the caption's background covers it.
+int ButtonLook(const std::string& target)
+{
+    HWND window = RequireTarget(target);
+    CaptionLayout layout;
+    BackgroundPoints(window, layout);
+    Capture capture = CaptureWindow(window);
+    const Rect& button = layout.MaxButtonRect;
+    const int y = (button.top + button.bottom) / 2;
+    for (int x = button.left + 2; x < button.right - 2; x += 2) {
+        std::string kind = ClassifyPixel(layout, capture, {x, y});
+        if (kind != "stripes" && kind != "gradient") {
+            std::printf("system\n");
+            return 0;
+        }
+    }
+    std::printf("painted\n");
+    return 0;
+}
+
+// The first visible top-level window of the class.
+HWND TopLevelOfClass(const std::string& className)
+{
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindWindowA(className.c_str(), nullptr)) && IsWindowVisible(window); }, 5000);
+    return window;
+}
+
+// The index-th descendant of that window of a class, with a text ("-": any).
+HWND Descendant(const std::string& rootClass, const std::string& className, const std::string& text, int index)
+{
+    struct DescendantSearch {
+        std::string className, text;
+        int index;
+        HWND found;
+    } search{className, text, index, nullptr};
+    EnumChildWindows(
+        TopLevelOfClass(rootClass),
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto* s = reinterpret_cast<DescendantSearch*>(lParam);
+            char name[64] = {}, caption[256] = {};
+            GetClassNameA(window, name, sizeof name);
+            GetWindowTextA(window, caption, sizeof caption);
+            if (lstrcmpiA(name, s->className.c_str()) == 0 && (s->text == "-" || s->text == caption) &&
+                s->index-- == 0) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        std::fprintf(stderr, "probe: no %s %s #%d in %s\n", className.c_str(), text.c_str(), index, rootClass.c_str());
+        std::exit(2);
+    }
+    return search.found;
+}
+
+// The text bands of the open pop-up menu, top to bottom: "top bottom black|grey".
+int MenuItems()
+{
+    HWND menu = FindWindowA("#32768", nullptr);
+    RECT frame{};
+    if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &frame))
+        return 1;
+    Capture capture = CaptureScreen(frame);
+    const uint32_t background = capture.at(capture.width() / 2, 3);
+    int bandTop = -1;
+    bool black = false;
+    for (int y = 2; y < capture.height() - 2; ++y) {
+        bool text = false;
+        for (int x = 8; x < capture.width() - 8; ++x) {
+            uint32_t pixel = capture.at(x, y);
+            if (pixel != background) {
+                text = true;
+                black = black || pixel == 0;
+            }
+        }
+        if (text && bandTop < 0) {
+            bandTop = y;
+        } else if (!text && bandTop >= 0) {
+            if (y - bandTop > 3)  // a separator is a line, not text
+                std::printf("%ld %ld %s\n", frame.top + bandTop, frame.top + y, black ? "black" : "grey");
+            bandTop = -1;
+            black = false;
+        }
+    }
+    return 0;
 }
 
 int Look(const std::string& target)
@@ -343,6 +437,22 @@ int main(int argc, char** argv)
     if (is("savearea", 6) || is("samearea", 6))
         return Area(args[0] == "savearea", std::atoi(args[1].c_str()), std::atoi(args[2].c_str()),
                     std::atoi(args[3].c_str()), std::atoi(args[4].c_str()), args[5]);
+    if (is("buttonlook", 2))
+        return ButtonLook(args[1]);
+    if (is("childrect", 5)) {
+        HWND child = Descendant(args[1], args[2], args[3], std::atoi(args[4].c_str()));
+        RECT r{};
+        GetWindowRect(child, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (is("settext", 6)) {
+        SendMessageA(Descendant(args[1], args[2], args[3], std::atoi(args[4].c_str())), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(args[5].c_str()));
+        return 0;
+    }
+    if (is("menuitems", 1))
+        return MenuItems();
     if (is("menurect", 1))
         return MenuRect();
     if (is("tray", 1))

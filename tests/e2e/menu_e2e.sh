@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Every command of the tray menu from real clicks: About, Option (OK and
+# Cancel), Save Current Options, Update System-Metrics, Exit.
+#   menu_e2e.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+build=$1
+work=$(mktemp -d)
+samples_pid= program_pid=
+trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
+probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
+look_is() { [ "$(probe look "$1")" = "$2" ]; }
+painted() { look_is "$1" stripes || look_is "$1" gradient; }
+ini_has() { tr -d '\r' < "$work/LumeLume.ini" | grep -a -q -x "$1"; }
+
+start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
+samples_pid=$!
+wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
+cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+wait_until 10 probe tray || fail "the program did not start"
+
+open_menu() {
+  xdotool mousemove 1013 757 click 3
+  wait_until 5 probe visible "#32768" || fail "the tray menu did not open"
+  mapfile -t items < <(probe menuitems)
+  [ "${#items[@]}" = 5 ] || fail "the menu shows ${#items[@]} items: ${items[*]}"
+}
+item_state() { read -r _ _ state <<< "${items[$1]}"; echo "$state"; }
+click_item() {  # INDEX: 0 About, 1 Update, 2 Save, 3 Option, 4 Exit
+  local top bottom
+  read -r top bottom _ <<< "${items[$1]}"
+  read -r left _ _ _ < <(probe menurect)
+  xdotool mousemove $((left + 30)) $(( (top + bottom) / 2 )) click 1
+}
+close_menu() {
+  xdotool mousemove 700 700 click 1
+  wait_until 3 bash -c "! wine '$build/tests/e2e/probe.exe' visible '#32768'" || fail "the menu stayed open"
+}
+click_control() {  # ROOTCLASS CLASS TEXT INDEX
+  read -r l t r b < <(probe childrect "$@")
+  xdotool mousemove $(( (l + r) / 2 )) $(( (t + b) / 2 )) click 1
+}
+
+echo "-- &About...: its box, the item greyed while it is open"
+open_menu
+[ "$(item_state 0)" = black ] || fail "About is not enabled at first"
+click_item 0
+wait_until 5 probe visible "#32770" || fail "no About box"
+open_menu
+[ "$(item_state 0)" = grey ] || fail "About is not greyed while its box is open"
+[ "$(item_state 3)" = black ] || fail "Option is greyed"
+close_menu
+box=$(probe box "LumeLume ver. 1.16" "$(winpath "$work/about.txt")") || fail "no About box to read"
+[ "$box" = noicon ] || fail "the About box has an icon"
+printf '%s\r\n\r\n' "「LumeLume ver. 1.16」" | iconv -t CP932 > "$work/about-start"
+head -c "$(stat -c %s "$work/about-start")" "$work/about.txt" | cmp -s - "$work/about-start" || fail "About text"
+open_menu
+[ "$(item_state 0)" = black ] || fail "About is not enabled again"
+close_menu
+
+echo "-- &Option...: shadow length and no buttons, OK repaints; the item greyed meanwhile"
+wait_until 5 painted "Sizable window" || fail "not painted before the dialog"
+[ "$(probe buttonlook "Sizable window")" = system ] || fail "the buttons are painted over already"
+open_menu
+click_item 3
+wait_until 5 probe visible TDlgOption || fail "no options dialog"
+screenshot "$build/e2e_options_dialog.png"
+open_menu
+[ "$(item_state 3)" = grey ] || fail "Option is not greyed while the dialog is open"
+close_menu
+probe settext TDlgOption Edit - 6 5                      # SpinEdtShadow, the seventh edit box
+nobuttons='ボタンを描画しない'  # arguments reach Windows programs converted from UTF-8
+# Its check box is on the third page: choose the page ("ア・非共通"), then click the box.
+read -r tl tt tr tb < <(probe childrect TDlgOption SysTabControl32 - 0)
+xdotool mousemove $((tl + 175)) $((tt + 10)) click 1
+sleep 0.3
+read -r l t r b < <(probe childrect TDlgOption Button "$nobuttons" 0)
+xdotool mousemove $((l + 8)) $(( (t + b) / 2 )) click 1
+click_control TDlgOption Button OK 0
+wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' visible TDlgOption" || fail "the dialog stayed"
+wait_until 5 bash -c "[ \"\$(wine '$build/tests/e2e/probe.exe' buttonlook 'Sizable window' | tr -d '\r')\" = painted ]" ||
+  fail "the buttons were not painted over after OK"
+open_menu
+[ "$(item_state 3)" = black ] || fail "Option is not enabled again"
+
+echo "-- &Save Current Options writes them"
+click_item 2
+wait_until 5 ini_has "ShadowShift=5" || fail "the shadow length was not saved"
+ini_has "NoButtons=1" || fail "NoButtons was not saved"
+
+echo "-- Cancel writes nothing and repaints nothing"
+probe save "Tool window" "$(winpath "$work/tool-before")"
+open_menu
+click_item 3
+wait_until 5 probe visible TDlgOption || fail "no options dialog the second time"
+probe settext TDlgOption Edit - 6 9
+click_control TDlgOption Button CANCEL 0
+wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' visible TDlgOption" || fail "the dialog stayed after Cancel"
+probe same "Tool window" "$(winpath "$work/tool-before")" || fail "Cancel repainted a window"
+cp "$work/LumeLume.ini" "$work/after-cancel.ini"
+open_menu
+click_item 2
+wait_until 5 ini_has "ShadowShift=5" || fail "Cancel changed the shadow length"
+cmp -s "$work/LumeLume.ini" "$work/after-cancel.ini" || fail "Cancel changed the options"
+
+echo "-- &Update System-Metrics repaints every window"
+open_menu
+click_item 1
+for title in "Sizable window" "Dialog frame" "Tool window" "MDI frame" "MDI frame/Child 1"; do
+  wait_until 5 painted "$title" || fail "$title not painted after Update System-Metrics"
+done
+
+echo "-- E&xit"
+open_menu
+click_item 4
+wait_until 5 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end"
+program_pid=
+ini_has "ShadowShift=5" || fail "the exit did not save"
+echo "menu e2e: ok"
