@@ -14,6 +14,7 @@
 #include "painter/surfaces.h"
 #include "settings/options_io.h"
 #include "settings/settings.h"
+#include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 #include "ui/form.h"
 
@@ -61,19 +62,6 @@ unsigned QueuedNotifications(HWND window)
     return count;
 }
 
-void PumpUntilQuiet()
-{
-    for (;;) {
-        MSG message;
-        bool any = false;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
-            any = true;
-        }
-        if (!any && MsgWaitForMultipleObjects(0, nullptr, FALSE, 300, QS_ALLINPUT) == WAIT_TIMEOUT)
-            return;
-    }
-}
 
 } // namespace
 
@@ -82,8 +70,7 @@ int main()
     NormalFont = std::make_unique<ui::Font>();
     ToolFont = std::make_unique<ui::Font>();
     Surfaces = std::make_unique<CaptionSurfaces>();
-    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, Settings,
-                NormalFont->spec(), ToolFont->spec(), ui::ScreenPixelsPerInch());
+    test::LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
     Settings.Active.Surface = SurfaceKind::Gradation;
     UpdateCaptionMetrics();
     BuildCaptionSurfaces();
@@ -97,13 +84,13 @@ int main()
     CreateDLLInst(main.handle());
 
     auto burst = [&](const char* name, const auto& send) {
-        PumpUntilQuiet();
+        test::PumpUntilQuiet();
         const unsigned paintsBefore = main.notifications->immediatePaints();
         const unsigned settleBefore = main.notifications->settlePaints();
         send();
         test::SyncWith(window);
         const unsigned queued = QueuedNotifications(main.handle());
-        PumpUntilQuiet();
+        test::PumpUntilQuiet();
         std::printf("%-44s %6u notifications %4u paints %4u settle paints  (target: 1 paint)  %s\n", name, queued,
                     main.notifications->immediatePaints() - paintsBefore,
                     main.notifications->settlePaints() - settleBefore,

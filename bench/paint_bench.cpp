@@ -11,6 +11,7 @@
 #include "painter/surfaces.h"
 #include "settings/options_io.h"
 #include "settings/settings.h"
+#include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 
 using namespace lume;
@@ -20,8 +21,7 @@ int main()
     NormalFont = std::make_unique<ui::Font>();
     ToolFont = std::make_unique<ui::Font>();
     Surfaces = std::make_unique<CaptionSurfaces>();
-    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, Settings,
-                NormalFont->spec(), ToolFont->spec(), ui::ScreenPixelsPerInch());
+    test::LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
     UpdateCaptionMetrics();
     BuildCaptionSurfaces();  // inactive: the gradient; active: the stripes
 

@@ -1,30 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <iconv.h>
-
 #include <string>
+
+#include "tests/common/cp932.h"
 
 #include "settings/option_labels.h"
 #include "ui/font_rules.h"
 
 using namespace lume;
 
-namespace {
-
-std::string ToCp932(const std::string& utf8)
-{
-    iconv_t convert = iconv_open("CP932", "UTF-8");
-    std::string in = utf8, out(utf8.size() * 2 + 16, '\0');
-    char* source = in.data();
-    char* target = out.data();
-    size_t left = in.size(), room = out.size();
-    iconv(convert, &source, &left, &target, &room);
-    iconv_close(convert);
-    out.resize(out.size() - room);
-    return out;
-}
-
-} // namespace
+using lume::test::ToCp932;
 
 TEST(OptionLabels, FontLabelsAndFilter)
 {

@@ -2,29 +2,13 @@
 // UTF-8 form.
 #include <gtest/gtest.h>
 
-#include <iconv.h>
-
 #include <string>
+
+#include "tests/common/cp932.h"
 
 #include "resources/texts.h"
 
-namespace {
-
-std::string ToCp932(const std::string& utf8)
-{
-    iconv_t convert = iconv_open("CP932", "UTF-8");
-    std::string in = utf8, out(utf8.size() * 2 + 16, '\0');
-    char* source = in.data();
-    char* target = out.data();
-    size_t left = in.size(), room = out.size();
-    size_t done = iconv(convert, &source, &left, &target, &room);
-    iconv_close(convert);
-    EXPECT_NE(done, static_cast<size_t>(-1));
-    out.resize(out.size() - room);
-    return out;
-}
-
-} // namespace
+using lume::test::ToCp932;
 
 TEST(Texts, Cp932BytesOfTheNoticeTheErrorAndTheFaces)
 {
@@ -45,6 +29,17 @@ TEST(Texts, Cp932BytesOfTheNoticeTheErrorAndTheFaces)
     EXPECT_EQ(std::string(lume::texts::InvalidBitmap), ToCp932("ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です"));
     EXPECT_EQ(std::string(lume::texts::StreamReadError), ToCp932("ｽﾄﾘｰﾑからの読み込みｴﾗｰ"));
     EXPECT_EQ(std::string(lume::texts::StreamReadError).size(), 22u);  // half-width kana are single bytes
+    // The About text: its first line, an empty line, then contact lines each
+    // beginning with an ideographic space, CR LF between, none after the last.
+    const std::string about = lume::texts::AboutText;
+    const std::string head = ToCp932("「LumeLume ver. 1.16」\r\n\r\n");
+    ASSERT_EQ(about.substr(0, head.size()), head);
+    const std::string ideographicSpace = ToCp932("　");
+    for (size_t line = head.size(), next; line != std::string::npos; line = next == std::string::npos ? next : next + 2) {
+        next = about.find("\r\n", line);
+        EXPECT_EQ(about.substr(line, ideographicSpace.size()), ideographicSpace);
+    }
+    EXPECT_NE(about.substr(about.size() - 2), "\r\n");
     EXPECT_EQ(std::string(lume::texts::TrayRegistrationFailed), ToCp932("タスクトレイに登録できません"));
     EXPECT_EQ(std::string(lume::texts::IconIdNotPositive), ToCp932("0以下は指定できません"));
     EXPECT_EQ(std::string(lume::texts::IconIdTaken), ToCp932("同じアイコン識別子が有ります"));

@@ -54,20 +54,6 @@ HWND NewWindow(bool visible = true)
                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-// Dispatches this thread's messages until none has come for `quietMs`.
-void PumpUntilQuiet(DWORD quietMs = 300)
-{
-    for (;;) {
-        MSG message;
-        bool any = false;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&message);
-            any = true;
-        }
-        if (!any && MsgWaitForMultipleObjects(0, nullptr, FALSE, quietMs, QS_ALLINPUT) == WAIT_TIMEOUT)
-            return;
-    }
-}
 
 using Queue = std::vector<std::pair<UINT, HWND>>;
 
@@ -117,7 +103,7 @@ TEST(CaptionNotifications, SettleTimersEndAndLeaveNothingBehind)
         for (HWND window : windows)
             PostMessageA(main.handle(), round % 2 ? UM_CAPTIONTOUCHED : UM_CAPTIONCHANGED, 0,
                          reinterpret_cast<LPARAM>(window));
-    PumpUntilQuiet();
+    test::PumpUntilQuiet();
     EXPECT_EQ(main.notifications->immediatePaints(), 1000u);
     EXPECT_EQ(main.notifications->settlePaints(), 200u) << "one settle paint per window per quiet period";
     for (HWND window : windows)
@@ -135,7 +121,7 @@ TEST(CaptionNotifications, SettleTimersEndAndLeaveNothingBehind)
     for (size_t i = 0; i < doomed.size(); ++i)
         i % 2 ? (void)ShowWindow(doomed[i], SW_HIDE) : (void)DestroyWindow(doomed[i]);
     const unsigned settleBefore = main.notifications->settlePaints();
-    PumpUntilQuiet();
+    test::PumpUntilQuiet();
     EXPECT_EQ(main.notifications->settlePaints(), settleBefore);
     for (HWND window : doomed)
         EXPECT_FALSE(KillTimer(main.handle(), reinterpret_cast<UINT_PTR>(window)));
@@ -143,7 +129,7 @@ TEST(CaptionNotifications, SettleTimersEndAndLeaveNothingBehind)
     // The settle sweep after start-up: once.
     main.notifications->armSettleSweep();
     main.notifications->armSettleSweep();
-    PumpUntilQuiet();
+    test::PumpUntilQuiet();
     EXPECT_EQ(main.sweeps, 1);
     for (HWND window : windows)
         DestroyWindow(window);

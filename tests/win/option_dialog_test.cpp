@@ -18,6 +18,7 @@
 #include "settings/settings.h"
 #include "tests/common/bmp_writer.h"
 #include "tests/win/screen_capture.h"
+#include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 #include "ui/application.h"
 
@@ -222,8 +223,7 @@ TEST_F(OptionDialogTest, ScreenshotsOfTheFourPages)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     CaptionSettings settings;
-    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, settings,
-                NormalFont->spec(), ToolFont->spec(), ui::ScreenPixelsPerInch());
+    LoadDefaultSettings(settings, *NormalFont, *ToolFont);
     dialog.Fill(settings, *NormalFont, *ToolFont);
     dialog.UpdateFontLabels();
     ShowModalWhile(dialog, [&] {

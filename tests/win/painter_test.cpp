@@ -18,6 +18,7 @@
 #include "settings/settings.h"
 #include "tests/common/bmp_writer.h"
 #include "tests/win/screen_capture.h"
+#include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 
 namespace {
@@ -27,12 +28,6 @@ using namespace lume::test;
 
 constexpr Color Red = RgbColor(255, 0, 0);
 constexpr Color Green = RgbColor(0, 255, 0);
-
-void LoadDefaultSettings()
-{
-    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, Settings,
-                NormalFont->spec(), ToolFont->spec(), ui::ScreenPixelsPerInch());
-}
 
 bool Inside(const Rect& rect, int x, int y) { return x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom; }
 
@@ -75,7 +70,7 @@ protected:
     void SetUp() override
     {
         SetCursorPos(1010, 740);
-        LoadDefaultSettings();
+        LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
         BuildCaptionSurfaces();
     }
 

@@ -31,6 +31,22 @@ inline bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 3000
     }
 }
 
+// Dispatches this thread's messages until none has come for `quietMs`.
+inline void PumpUntilQuiet(DWORD quietMs = 300)
+{
+    for (;;) {
+        MSG message;
+        bool any = false;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+            any = true;
+        }
+        if (!any && MsgWaitForMultipleObjects(0, nullptr, FALSE, quietMs, QS_ALLINPUT) == WAIT_TIMEOUT)
+            return;
+    }
+}
+
 // The folder of the running test program, with a trailing backslash.
 inline std::string ProgramFolder()
 {
