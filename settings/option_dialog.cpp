@@ -390,10 +390,10 @@ void TDlgOption::Fill(const CaptionSettings& settings, const ui::Font& normalFon
         setText("Edt" + look + "Texture", group->Texture);
     }
     const CommonSettings& common = settings.Common;
-    FontNormal.assign(normalFont.spec());
+    FontNormal.assign(normalFont.attributes());
     setText("SpinEdtXShiftNormal", std::to_string(common.NormalXShift));
     setText("SpinEdtYShiftNormal", std::to_string(common.NormalYShift));
-    FontTool.assign(toolFont.spec());
+    FontTool.assign(toolFont.attributes());
     setText("SpinEdtXShiftTool", std::to_string(common.ToolXShift));
     setText("SpinEdtYShiftTool", std::to_string(common.ToolYShift));
     setText("SpinEdtShadow", std::to_string(common.ShadowShift));
@@ -417,10 +417,10 @@ void TDlgOption::CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::F
         group->Texture = text("Edt" + look + "Texture");
     }
     CommonSettings& common = settings.Common;
-    normalFont.assign(FontNormal.spec());
+    normalFont.assign(FontNormal.attributes());
     common.NormalXShift = spinValue("SpinEdtXShiftNormal");
     common.NormalYShift = spinValue("SpinEdtYShiftNormal");
-    toolFont.assign(FontTool.spec());
+    toolFont.assign(FontTool.attributes());
     common.ToolXShift = spinValue("SpinEdtXShiftTool");
     common.ToolYShift = spinValue("SpinEdtYShiftTool");
     common.ShadowShift = spinValue("SpinEdtShadow");
@@ -455,9 +455,9 @@ void TDlgOption::PickFile(const std::string& edit)
 
 void TDlgOption::PickFont(ui::Font& font)
 {
-    ui::FontSpec spec = font.spec();
-    if (pickers_.pickFont(handle(), spec))
-        font.assign(spec);
+    ui::FontSpec attributes = font.attributes();
+    if (pickers_.pickFont(handle(), attributes))
+        font.assign(attributes);
     UpdateFontLabels();
 }
 

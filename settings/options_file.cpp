@@ -53,7 +53,7 @@ void LoadOptionsFrom(const std::string& path)
         DWORD length = GetPrivateProfileStringA(section, key, fallback, value, ProfileBufferBytes, path.c_str());
         return std::string(value, length < ProfileBufferBytes ? length : ProfileBufferBytes - 1);
     };
-    ReadOptions(read, Settings, NormalFont->spec(), ToolFont->spec(), ui::ScreenPixelsPerInch());
+    ReadOptions(read, Settings, NormalFont->attributes(), ToolFont->attributes(), ui::ScreenPixelsPerInch());
 }
 
 void SaveOptions() { SaveOptionsTo(OptionsFilePath()); }
@@ -63,7 +63,7 @@ void SaveOptionsTo(const std::string& path)
     auto write = [&](const char* section, const char* key, const std::string& value) {
         return WritePrivateProfileStringA(section, key, value.c_str(), path.c_str()) != 0;
     };
-    if (WriteOptions(write, Settings, std::as_const(*NormalFont).spec(), std::as_const(*ToolFont).spec(),
+    if (WriteOptions(write, Settings, std::as_const(*NormalFont).attributes(), std::as_const(*ToolFont).attributes(),
                      ui::ScreenPixelsPerInch())) {
         std::string message = texts::CannotWriteFormat;
         message.replace(message.find("%s"), 2, path);

@@ -15,14 +15,14 @@ int ScreenPixelsPerInch()
 
 Font::Font()
 {
-    spec_.face = texts::NewFontFace;
-    spec_.setSize(9, ScreenPixelsPerInch());
+    attributes_.face = texts::NewFontFace;
+    attributes_.setSize(9, ScreenPixelsPerInch());
 }
 
 FontSpec& Font::changed()
 {
     handle_.reset();  // made again on the next use
-    return spec_;
+    return attributes_;
 }
 
 void Font::setFace(std::string_view name) { changed().setFace(name); }
@@ -31,23 +31,23 @@ void Font::setSize(int32_t points) { changed().setSize(points, ScreenPixelsPerIn
 
 void Font::setStyle(uint8_t style) { changed().style = style; }
 
-void Font::assign(const FontSpec& spec) { changed() = spec; }
+void Font::assign(const FontSpec& attributes) { changed() = attributes; }
 
 HFONT Font::handle() const
 {
     if (!handle_) {
         LOGFONTA description{};
-        description.lfHeight = spec_.height;
-        description.lfWeight = (spec_.style & FontBold) ? FW_BOLD : FW_NORMAL;
-        description.lfItalic = (spec_.style & FontItalic) != 0;
-        description.lfUnderline = (spec_.style & FontUnderline) != 0;
-        description.lfStrikeOut = (spec_.style & FontStrikeOut) != 0;
+        description.lfHeight = attributes_.height;
+        description.lfWeight = (attributes_.style & FontBold) ? FW_BOLD : FW_NORMAL;
+        description.lfItalic = (attributes_.style & FontItalic) != 0;
+        description.lfUnderline = (attributes_.style & FontUnderline) != 0;
+        description.lfStrikeOut = (attributes_.style & FontStrikeOut) != 0;
         description.lfCharSet = DEFAULT_CHARSET;
         description.lfOutPrecision = OUT_DEFAULT_PRECIS;
         description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
         description.lfQuality = DEFAULT_QUALITY;
         description.lfPitchAndFamily = DEFAULT_PITCH;
-        lstrcpynA(description.lfFaceName, spec_.face.c_str(), LF_FACESIZE);
+        lstrcpynA(description.lfFaceName, attributes_.face.c_str(), LF_FACESIZE);
         handle_.reset(CreateFontIndirectA(&description));
     }
     return handle_.get();

@@ -20,19 +20,19 @@ public:
     // "ＭＳ Ｐゴシック", 9 points, no style.
     Font();
 
-    const std::string& face() const { return spec_.face; }
+    const std::string& face() const { return attributes_.face; }
     void setFace(std::string_view name);  // first 31 bytes; empty leaves the face
-    int32_t size() const { return spec_.size(ScreenPixelsPerInch()); }
+    int32_t size() const { return attributes_.size(ScreenPixelsPerInch()); }
     void setSize(int32_t points);
-    int32_t height() const { return spec_.height; }
-    uint8_t style() const { return spec_.style; }
+    int32_t height() const { return attributes_.height; }
+    uint8_t style() const { return attributes_.style; }
     void setStyle(uint8_t style);
-    uint32_t color() const { return spec_.color; }
-    void setColor(uint32_t color) { spec_.color = color; }
+    uint32_t color() const { return attributes_.color; }
+    void setColor(uint32_t color) { attributes_.color = color; }
 
-    const FontSpec& spec() const { return spec_; }
-    FontSpec& spec() { return changed(); }
-    void assign(const FontSpec& spec);
+    const FontSpec& attributes() const { return attributes_; }
+    FontSpec& attributes() { return changed(); }
+    void assign(const FontSpec& attributes);
 
     // The GDI font for the current face, height and style.
     HFONT handle() const;
@@ -40,7 +40,7 @@ public:
 private:
     FontSpec& changed();
 
-    FontSpec spec_;
+    FontSpec attributes_;
     mutable FontHandle handle_;
 };
 

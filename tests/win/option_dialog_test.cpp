@@ -152,8 +152,8 @@ TEST_F(OptionDialogTest, FillAndCopyBackGiveTheSameRecord)
     ui::Font normal, tool;
     dialog.CopyBack(back, normal, tool);
     EXPECT_EQ(back, settings);
-    EXPECT_EQ(normal.spec(), NormalFont->spec());
-    EXPECT_EQ(tool.spec(), ToolFont->spec());
+    EXPECT_EQ(normal.attributes(), NormalFont->attributes());
+    EXPECT_EQ(tool.attributes(), ToolFont->attributes());
 }
 
 TEST_F(OptionDialogTest, PicksConfirmedAndCancelled)

@@ -10,7 +10,7 @@ namespace lume::test {
 inline void LoadDefaultSettings(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont)
 {
     ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, settings,
-                normalFont.spec(), toolFont.spec(), ui::ScreenPixelsPerInch());
+                normalFont.attributes(), toolFont.attributes(), ui::ScreenPixelsPerInch());
 }
 
 } // namespace lume::test
