@@ -26,8 +26,14 @@ wait_until 10 probe tray || fail "the program did not start"
 open_menu() {
   xdotool mousemove 1013 757 click 3
   wait_until 5 probe visible "#32768" || fail "the tray menu did not open"
-  mapfile -t items < <(probe menuitems)
-  [ "${#items[@]}" = 5 ] || fail "the menu shows ${#items[@]} items: ${items[*]}"
+  # Read once the menu has painted all of its items.
+  local tries
+  for tries in $(seq 30); do
+    mapfile -t items < <(probe menuitems)
+    [ "${#items[@]}" = 5 ] && return 0
+    sleep 0.1
+  done
+  fail "the menu shows ${#items[@]} items: ${items[*]}"
 }
 item_state() { read -r _ _ state <<< "${items[$1]}"; echo "$state"; }
 click_item() {  # INDEX: 0 About, 1 Update, 2 Save, 3 Option, 4 Exit

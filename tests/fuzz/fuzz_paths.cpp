@@ -1,0 +1,19 @@
+// Path and title rules on any bytes, cp932 or not.
+#include "app/tray_tip.h"
+#include "settings/options_path.h"
+#include "tests/fuzz/fuzz_input.h"
+#include "ui/application_title.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace lume;
+    const std::string path(reinterpret_cast<const char*>(data), size);
+    const std::string options = OptionsFilePathFor(path);
+    fuzz::Require(options.size() >= 4 && options.compare(options.size() - 4, 4, ".ini") == 0);
+    fuzz::Require(options.size() <= path.size() + 4);
+    fuzz::Require(path.compare(0, options.size() - 4, options, 0, options.size() - 4) == 0);
+    fuzz::Require(ApplicationTitleFor(path).size() <= path.size());
+    const std::string tip = TrayTipText(path);
+    fuzz::Require(tip.size() <= TrayTipBytes && path.compare(0, tip.size(), tip) == 0);
+    return 0;
+}
