@@ -20,6 +20,8 @@
 //   probe childrect ROOTCLASS CLASS TEXT|- N   the screen rectangle of the Nth matching descendant
 //   probe settext ROOTCLASS CLASS TEXT|- N NEWTEXT   sets that descendant's text
 //   probe menuitems              the open menu's text bands: "top bottom black|grey", top to bottom
+//   probe flood TARGET COUNT     sends it COUNT caption-related messages
+//   probe notifygone COUNT       posts the program COUNT notifications for gone and hidden windows
 //   probe menurect               the open pop-up menu's rectangle: left top right bottom
 //   probe tray                   exit 0 when something is drawn at the first tray icon's place
 //   probe ownwindows CLASS       the number of visible top-level windows of the process that
@@ -371,6 +373,63 @@ int Area(bool save, int left, int top, int right, int bottom, const std::string&
     return differing == 0 ? 0 : 1;
 }
 
+// COUNT messages of every kind the hook classifies, sent to the window in turn.
+int Flood(const std::string& target, int count)
+{
+    HWND window = RequireTarget(target);
+    static const UINT hitTest = RegisterWindowMessageA(samples::HitTestMessageName);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    DWORD_PTR result = 0;
+    for (int i = 0; i < count; ++i) {
+        switch (i % 4) {
+        case 0:
+            SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()), SMTO_NORMAL, 1000,
+                                &result);
+            break;
+        case 1:
+            SendMessageTimeoutA(window, hitTest, 0, MAKELPARAM(frame.left + 50, frame.top + 10), SMTO_NORMAL, 1000,
+                                &result);
+            break;
+        case 2:
+            SendMessageTimeoutA(window, WM_NCACTIVATE, i % 8 == 2, 0, SMTO_NORMAL, 1000, &result);
+            break;
+        default:
+            SendMessageTimeoutA(window, WM_NCPAINT, 1, 0, SMTO_NORMAL, 1000, &result);
+            break;
+        }
+    }
+    return 0;
+}
+
+// COUNT notifications for windows that are gone or hidden, posted to the program.
+int NotifyGone(int count)
+{
+    HWND program = FindWindowA("TFrmMain", nullptr);
+    if (!program)
+        return 2;
+    std::vector<HWND> hidden, gone;
+    for (int i = 0; i < 20; ++i) {
+        HWND window = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 50, 50, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr);
+        (i % 2 ? hidden : gone).push_back(window);
+    }
+    for (HWND window : gone)
+        DestroyWindow(window);
+    for (int i = 0; i < count; ++i) {
+        HWND target = i % 2 ? hidden[i % hidden.size()] : gone[i % gone.size()];
+        UINT message = i % 3 ? 0x0501 : 0x0502;
+        while (!PostMessageA(program, message, 0, reinterpret_cast<LPARAM>(target)))
+            Sleep(1);  // the queue is full: let the program catch up
+    }
+    DWORD_PTR result = 0;
+    // Answers once it has handled all of them.
+    bool answered = SendMessageTimeoutA(program, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0;
+    for (HWND window : hidden)
+        DestroyWindow(window);
+    return answered ? 0 : 1;
+}
+
 int Tray()
 {
     // The first tray icon's 16 x 16 place on a 1024 x 768 desktop.
@@ -451,6 +510,10 @@ int main(int argc, char** argv)
                      reinterpret_cast<LPARAM>(args[5].c_str()));
         return 0;
     }
+    if (is("flood", 3))
+        return Flood(args[1], std::atoi(args[2].c_str()));
+    if (is("notifygone", 2))
+        return NotifyGone(std::atoi(args[1].c_str()));
     if (is("menuitems", 1))
         return MenuItems();
     if (is("menurect", 1))

@@ -25,6 +25,7 @@ namespace {
 
 using namespace lume;
 using namespace lume::test;
+using lume::test::PutLittleEndian;
 
 constexpr Color Red = RgbColor(255, 0, 0);
 constexpr Color Green = RgbColor(0, 255, 0);
@@ -400,6 +401,21 @@ TEST_F(TextureFileTest, FailuresGiveTheirMessagesKeepTheOldBitmapAndStopTheBuild
     EXPECT_THROW(BuildCaptionSurfaces(), UserError);
     EXPECT_EQ(Surfaces->ActiveTexture.width, 10) << "the failed bitmap keeps its contents";
     EXPECT_EQ(Surfaces->InactiveTexture.width, 10) << "the build stopped at the active group";
+    // Dimensions claiming gigabytes: invalid, nothing allocated; the old bitmap stays.
+    auto huge = MakeBmp(40, 8, 8, 24);
+    PutLittleEndian(huge, 18, 100000, 4);
+    PutLittleEndian(huge, 22, 100000, 4);
+    EXPECT_EQ(ErrorOf(Write("huge.bmp", huge)), texts::InvalidBitmap);
+    // A folder where the file should be counts as no file: the stripes.
+    std::string folder = TempFile("lume_texture_folder.bmp");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    Settings.Active.Texture = folder;
+    Settings.Inactive.Texture = Write("zero.bmp", {});
+    BuildCaptionSurfaces();
+    EXPECT_EQ(Surfaces->ActiveTexture.width, 32);
+    EXPECT_EQ(Surfaces->InactiveTexture.width, 0) << "a file of zero bytes: an empty bitmap";
+    RemoveDirectoryA(folder.c_str());
+    Settings.Inactive.Texture = Write("twenty.bmp", MakeBmp(40, 20, 20, 24));
     // A missing file: the stripes.
     Settings.Active.Texture = TempFile("lume_no_such_texture.bmp");
     BuildCaptionSurfaces();

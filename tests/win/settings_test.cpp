@@ -256,7 +256,7 @@ TEST_F(SettingsTest, ReadOnlyFileRaisesTheErrorAndStaysAsItWas)
 TEST_F(SettingsTest, AnyFileContentLoadsWithFallbacks)
 {
     std::mt19937 random(7);
-    std::string garbage(200000, '\0');
+    std::string garbage(50 * 1024 * 1024, '\0');  // 50 MB of random bytes
     for (char& c : garbage)
         c = static_cast<char>(random());
     std::string longLine = "[Common]\r\nNormalXShift=" + std::string(10 * 1024 * 1024, '7') + "\r\n";
