@@ -60,4 +60,11 @@ inline void PrintRow(const char* name, const Comparison& c, double target)
     std::fflush(stdout);
 }
 
+// A row without a target, for what is shown only to compare with.
+inline void PrintFigure(const char* name, const Comparison& c)
+{
+    std::printf("%-44s %10.1f us %10.1f us %7.3f\n", name, c.subject, c.reference, c.ratio());
+    std::fflush(stdout);
+}
+
 } // namespace lume::bench
