@@ -12,6 +12,16 @@ static_assert(win::WsExToolWindow == WS_EX_TOOLWINDOW && win::WsExContextHelp ==
 
 CaptionMetrics CachedMetrics;
 
+namespace {
+
+// The last MDI client that did not answer in time, and when: asked again only
+// after a while, so that a hung frame costs one wait, not one per paint.
+HWND SilentClient;
+DWORD SilentSince;
+constexpr DWORD SilentPauseMs = 2000;
+
+} // namespace
+
 void UpdateCaptionMetrics()
 {
     CachedMetrics = CaptionMetricsFrom({GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
@@ -27,10 +37,15 @@ bool IsCaptionActive(HWND window, uint32_t style)
     HWND client = GetParent(window);
     if (GetParent(client) != GetForegroundWindow())
         return false;
+    if (client == SilentClient && GetTickCount() - SilentSince < SilentPauseMs)
+        return false;
     DWORD_PTR activeChild = 0;
     if (!SendMessageTimeoutA(client, WM_MDIGETACTIVE, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, MdiQueryTimeoutMs,
-                             &activeChild))
+                             &activeChild)) {
+        SilentClient = client;
+        SilentSince = GetTickCount();
         return false;
+    }
     return reinterpret_cast<HWND>(activeChild) == window;
 }
 

@@ -19,7 +19,8 @@ constexpr UINT MdiQueryTimeoutMs = 200;
 CaptionLayout ComputeCaptionLayout(HWND window);
 
 // Foreground for a top-level window; for a WS_CHILD window, the active MDI
-// child of the foreground frame. A frame that does not answer in time: inactive.
+// child of the foreground frame. A frame that does not answer in time:
+// inactive, and not asked again for two seconds.
 bool IsCaptionActive(HWND window, uint32_t style);
 
 // Under Wine a child window of another process shows nothing drawn through

@@ -17,7 +17,9 @@ start_program() {
   start_windows "$work/LumeLume.exe"
   program_pid=$!
   pids+=("$program_pid")
-  wait_until 10 probe tray || fail "the program did not start"
+  # Its main window, not the tray: a killed program's icon may linger there.
+  wait_until 10 probe programanswers || fail "the program did not start"
+  wait_until 10 probe tray || fail "no tray icon"
 }
 printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
 cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
@@ -43,25 +45,47 @@ start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$wor
 pids+=($!)
 wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
 start_program
-probe notifygone 10000 || fail "the program did not get through the notifications"
+started=$(date +%s%N)
+probe notifygone 10000 || fail "the program did not get through the notifications (probe exit $?, $(( ($(date +%s%N) - started) / 1000000 )) ms)"
 kill -0 "$program_pid" || fail "the program ended"
 painted "Dialog frame" || fail "the program stopped painting"
 
-echo "-- a hung MDI frame during a sweep, its activity queries and the exit's restore sweep"
-probe hang "MDI frame" 6000
-xdotool mousemove 1013 757 click 3
-wait_until 5 probe visible "#32768" || fail "the tray menu did not open while a window hangs"
-mapfile -t items < <(probe menuitems)
-read -r top bottom _ <<< "${items[1]}"  # "&Update System-Metrics"
-read -r left _ _ _ < <(probe menurect)
-xdotool mousemove $((left + 30)) $(( (top + bottom) / 2 )) click 1
-xdotool mousemove 1013 757 click 3
-wait_until 5 probe visible "#32768" || fail "the program stopped answering during the sweep"
-read -r left _ _ bottom < <(probe menurect)
+echo "-- a hung MDI frame in front: the start-up sweep asks it for its active child, the exit restores it"
+probe closeprogram
+wait_until 5 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end when closed"
+probe activate "MDI frame"
+probe hang "MDI frame" 8000
 started=$(date +%s%N)
-xdotool mousemove $((left + 30)) $((bottom - 10)) click 1
+start_program
+elapsed=$(( ($(date +%s%N) - started) / 1000000 ))
+echo "start-up with a hung MDI frame in front: $elapsed ms"
+probe programanswers || fail "the program does not answer while a window hangs"
+started=$(date +%s%N)
+probe closeprogram
 wait_until 3 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end with a hung window"
 elapsed=$(( ($(date +%s%N) - started) / 1000000 ))
 [ "$elapsed" -le 2000 ] || fail "exit took $elapsed ms with a hung window"
 echo "exit with a hung MDI frame: $elapsed ms"
+wait_until 10 probe answers "MDI frame" || fail "the MDI frame stayed hung"
+
+echo "-- a texture that is no bitmap at start-up: the error, then the program runs"
+# "BM", then a 108-byte information header: a bitmap this program does not read.
+{ printf 'BM'; head -c 12 /dev/zero; printf '\x6c\x00\x00\x00'; head -c 200 /dev/zero; } > "$work/broken.bmp"
+printf '[Active]\r\nSurface=Texture\r\nTexture=Z:%s\r\n' "${work//\//\\}\\broken.bmp" > "$work/LumeLume.ini"
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+pids+=("$program_pid")
+box=$(probe box Lumelume "$(winpath "$work/error.txt")") || fail "no error for the broken texture"
+[ "$box" = icon ] || fail "the error box has no error icon"
+expected=$(printf '%s' 'ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です.' | iconv -t CP932)
+[ "$(cat "$work/error.txt")" = "$expected" ] || fail "error text: $(iconv -f CP932 < "$work/error.txt")"
+wait_until 10 probe tray || fail "no tray icon after the texture error"
+wait_until 5 painted "Dialog frame" || fail "no painting after the texture error"
+kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
+
+echo "-- an options file of 50 MB random bytes"
+head -c $((50 * 1024 * 1024)) /dev/urandom > "$work/LumeLume.ini"
+start_program
+wait_until 10 painted "Dialog frame" || fail "no painting with a garbage options file"
+kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
 echo "fault e2e: ok"
