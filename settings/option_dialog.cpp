@@ -1,89 +1,21 @@
 #include "settings/option_dialog.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <vector>
 
 #include "resources/option_form.h"
 #include "resources/texts.h"
 #include "settings/option_labels.h"
+#include "ui/dialog_controls.h"
 
 namespace lume {
 
 namespace {
 
-constexpr char SwatchClass[] = "LumeSwatch";
 constexpr int FirstControlId = 1000;
 constexpr int RadioItems = 3;
 constexpr int UpDownWidth = 17;
-
-// A colour swatch: its colour (in GWLP_USERDATA) inside a lowered 2-pixel bevel.
-LRESULT CALLBACK SwatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        RECT area;
-        GetClientRect(window, &area);
-        ui::GdiObject<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrA(window, GWLP_USERDATA))));
-        FillRect(dc, &area, brush.get());
-        DrawEdge(dc, &area, EDGE_SUNKEN, BF_RECT);
-        EndPaint(window, &paint);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-// Spin edits take only what can make a number; anything else is refused with a beep.
-LRESULT CALLBACK SpinEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
-{
-    if (message == WM_CHAR && !SpinEditAccepts(static_cast<char>(wParam))) {
-        MessageBeep(0);
-        return 0;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-// A page of the page control: the parent of its controls, on the pages'
-// background; what its controls report goes on to the dialog.
-LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return SendMessageA(GetParent(window), message, wParam, lParam);
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
-constexpr char PageClass[] = "LumeOptionPage";
-
-void RegisterPageClass()
-{
-    WNDCLASSA page{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), PageClass, &page))
-        return;
-    page.lpfnWndProc = PageProc;
-    page.hInstance = GetModuleHandleA(nullptr);
-    page.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    page.lpszClassName = PageClass;
-    RegisterClassA(&page);
-}
-
-void RegisterSwatchClass()
-{
-    WNDCLASSA swatch{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), SwatchClass, &swatch))
-        return;
-    swatch.lpfnWndProc = SwatchProc;
-    swatch.hInstance = GetModuleHandleA(nullptr);
-    swatch.lpszClassName = SwatchClass;
-    RegisterClassA(&swatch);
-}
 
 std::vector<std::string> SplitLines(const std::string& text)
 {
@@ -95,81 +27,14 @@ std::vector<std::string> SplitLines(const std::string& text)
     return lines;
 }
 
-LOGFONTA LogFontOf(const ui::FontSpec& font)
-{
-    LOGFONTA logFont{};
-    logFont.lfHeight = font.height;
-    logFont.lfWeight = (font.style & ui::FontBold) ? FW_BOLD : FW_NORMAL;
-    logFont.lfItalic = (font.style & ui::FontItalic) != 0;
-    logFont.lfUnderline = (font.style & ui::FontUnderline) != 0;
-    logFont.lfStrikeOut = (font.style & ui::FontStrikeOut) != 0;
-    logFont.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(logFont.lfFaceName, font.face.c_str(), LF_FACESIZE);
-    return logFont;
-}
-
 } // namespace
-
-OptionPickers PlatformPickers()
-{
-    OptionPickers pickers;
-    pickers.pickColor = [](HWND owner, COLORREF& color, COLORREF* customColors) {
-        CHOOSECOLORA choose{};
-        choose.lStructSize = sizeof choose;
-        choose.hwndOwner = owner;
-        choose.rgbResult = color;
-        choose.lpCustColors = customColors;
-        choose.Flags = CC_RGBINIT;
-        if (!ChooseColorA(&choose))
-            return false;
-        color = choose.rgbResult;
-        return true;
-    };
-    pickers.pickFile = [](HWND owner, std::string& path) {
-        const std::string filter = FileDialogFilter(texts::TextureFilter);
-        char file[MAX_PATH] = {};
-        lstrcpynA(file, path.c_str(), MAX_PATH);
-        OPENFILENAMEA open{};
-        open.lStructSize = sizeof open;
-        open.hwndOwner = owner;
-        open.lpstrFilter = filter.c_str();
-        open.lpstrFile = file;
-        open.nMaxFile = MAX_PATH;
-        open.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-        if (!GetOpenFileNameA(&open))
-            return false;
-        path = file;
-        return true;
-    };
-    pickers.pickFont = [](HWND owner, ui::FontSpec& font) {
-        LOGFONTA logFont = LogFontOf(font);
-        CHOOSEFONTA choose{};
-        choose.lStructSize = sizeof choose;
-        choose.hwndOwner = owner;
-        choose.lpLogFont = &logFont;
-        choose.rgbColors = font.color;
-        choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;
-        if (!ChooseFontA(&choose))
-            return false;
-        font.setFace(logFont.lfFaceName);
-        font.height = logFont.lfHeight;
-        font.style = static_cast<uint8_t>((logFont.lfWeight > FW_NORMAL ? ui::FontBold : 0) |
-                                          (logFont.lfItalic ? ui::FontItalic : 0) |
-                                          (logFont.lfUnderline ? ui::FontUnderline : 0) |
-                                          (logFont.lfStrikeOut ? ui::FontStrikeOut : 0));
-        font.color = choose.rgbColors;
-        return true;
-    };
-    return pickers;
-}
 
 TDlgOption::TDlgOption(HWND owner, OptionPickers pickers) : owner_(owner), pickers_(std::move(pickers))
 {
     // FormCreate: the working fonts exist from here (members), with default attributes.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
-    RegisterSwatchClass();
-    RegisterPageClass();
+    ui::RegisterDialogControlClasses();
     const OptionFormDescription& form = OptionForm();
     createWindow("TDlgOption", form.title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU,
                  WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, owner);
@@ -234,7 +99,7 @@ void TDlgOption::createControls()
             RECT display{x, y, x + w, y + h};
             SendMessageA(made, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
             for (size_t i = 0; i < form.pageTitles.size(); ++i) {
-                HWND pageWindow = CreateWindowExA(WS_EX_CONTROLPARENT, PageClass, "", WS_CHILD, display.left,
+                HWND pageWindow = CreateWindowExA(WS_EX_CONTROLPARENT, ui::PageClass, "", WS_CHILD, display.left,
                                                   display.top, display.right - display.left,
                                                   display.bottom - display.top, handle(), nullptr, module, nullptr);
                 pages.push_back(pageWindow);
@@ -265,7 +130,7 @@ void TDlgOption::createControls()
             made = make("STATIC", record.text, SS_LEFT, 0, x, y, w, h, id, record.name, page);
             break;
         case ControlKind::Swatch:
-            made = make(SwatchClass, "", 0, 0, x, y, w, h, id, record.name, page);
+            made = make(ui::SwatchClass, "", 0, 0, x, y, w, h, id, record.name, page);
             break;
         case ControlKind::Edit:
             made = make("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, x, y, w, h, id, record.name, page);
@@ -273,7 +138,7 @@ void TDlgOption::createControls()
         case ControlKind::SpinEdit: {
             made = make("EDIT", "0", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, x, y, w - scale(UpDownWidth), h,
                         id, record.name, page);
-            SetWindowSubclass(made, SpinEditProc, 1, 0);
+            ui::FilterTyping(made, SpinEditAccepts);
             HWND upDown = make(UPDOWN_CLASSA, "", UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 0, 0, scale(UpDownWidth), h,
                                nextId++, record.name + ".UpDown", page);
             SendMessageA(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(made), 0);
@@ -340,16 +205,9 @@ void TDlgOption::setText(const std::string& name, const std::string& text)
     SetWindowTextA(control(name), text.c_str());
 }
 
-COLORREF TDlgOption::swatchColor(const std::string& name) const
-{
-    return static_cast<COLORREF>(GetWindowLongPtrA(control(name), GWLP_USERDATA));
-}
+COLORREF TDlgOption::swatchColor(const std::string& name) const { return ui::SwatchColor(control(name)); }
 
-void TDlgOption::setSwatchColor(const std::string& name, COLORREF color)
-{
-    SetWindowLongPtrA(control(name), GWLP_USERDATA, static_cast<LONG_PTR>(color));
-    InvalidateRect(control(name), nullptr, TRUE);
-}
+void TDlgOption::setSwatchColor(const std::string& name, COLORREF color) { ui::SetSwatchColor(control(name), color); }
 
 bool TDlgOption::checked(const std::string& name) const
 {
