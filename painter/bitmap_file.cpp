@@ -63,19 +63,11 @@ SurfaceBitmap ReadBitmapFile(const std::string& path)
 
     const int32_t rows = layout.height < 0 ? -layout.height : layout.height;
     SurfaceBitmap bitmap = NewSurfaceBitmap(layout.width, rows);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (!bitmap.bitmap || !memory) {
-        if (memory)
-            DeleteDC(memory);
+    ui::MemoryDc memory(bitmap.bitmap.get());
+    if (!memory.get())
         throw UserError(texts::InvalidBitmap);
-    }
-    HGDIOBJ previous = SelectObject(memory, bitmap.bitmap.get());
-    int copied = StretchDIBits(memory, 0, 0, layout.width, rows, 0, 0, layout.width, rows, pixels.data(),
+    int copied = StretchDIBits(memory.get(), 0, 0, layout.width, rows, 0, 0, layout.width, rows, pixels.data(),
                                reinterpret_cast<const BITMAPINFO*>(head.data() + 14), DIB_RGB_COLORS, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
     if (copied == 0)
         throw UserError(texts::InvalidBitmap);
     return bitmap;

@@ -12,30 +12,6 @@ namespace {
 
 HBITMAP SubstitutePicture;  // borrowed from the application
 
-// A memory DC with one bitmap selected, put back and deleted at the end.
-class MemoryDc {
-public:
-    explicit MemoryDc(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr))
-    {
-        if (dc_ && bitmap)
-            previous_ = SelectObject(dc_, bitmap);
-    }
-    ~MemoryDc()
-    {
-        if (previous_)
-            SelectObject(dc_, previous_);
-        if (dc_)
-            DeleteDC(dc_);
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const { return previous_ ? dc_ : nullptr; }
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_ = nullptr;
-};
-
 const CaptionLook& LookOf(bool active) { return active ? Settings.Active : Settings.Inactive; }
 
 SurfaceBitmap CopyOfPicture(HBITMAP picture)
@@ -44,7 +20,7 @@ SurfaceBitmap CopyOfPicture(HBITMAP picture)
     if (!picture || !GetObjectA(picture, sizeof info, &info))
         return {};
     SurfaceBitmap copy = NewSurfaceBitmap(info.bmWidth, info.bmHeight);
-    MemoryDc source(picture), target(copy.bitmap.get());
+    ui::MemoryDc source(picture), target(copy.bitmap.get());
     if (source.get() && target.get())
         BitBlt(target.get(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
     return copy;
@@ -136,7 +112,7 @@ void StretchGradient(HWND window, HDC dc, const SurfaceBitmap& gradient, const R
 {
     if (!IsWindowVisible(window))
         return;
-    MemoryDc source(gradient.bitmap.get());
+    ui::MemoryDc source(gradient.bitmap.get());
     if (!source.get())
         return;
     SetStretchBltMode(dc, COLORONCOLOR);
@@ -148,7 +124,7 @@ void TileTexture(HWND window, HDC dc, const SurfaceBitmap& texture, const Rect& 
 {
     if (!IsWindowVisible(window))
         return;
-    MemoryDc source(texture.bitmap.get());
+    ui::MemoryDc source(texture.bitmap.get());
     if (!source.get())
         return;
     for (const Rect& tile : TextureTiles(caption, texture.width, texture.height))

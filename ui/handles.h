@@ -71,4 +71,28 @@ private:
     HDC dc_;
 };
 
+// A memory DC with one bitmap selected, put back and deleted at the end.
+class MemoryDc {
+public:
+    explicit MemoryDc(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr))
+    {
+        if (dc_ && bitmap)
+            previous_ = SelectObject(dc_, bitmap);
+    }
+    ~MemoryDc()
+    {
+        if (previous_)
+            SelectObject(dc_, previous_);
+        if (dc_)
+            DeleteDC(dc_);
+    }
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    HDC get() const { return previous_ ? dc_ : nullptr; }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_ = nullptr;
+};
+
 } // namespace lume::ui

@@ -11,8 +11,6 @@ build=$1
 work=$(mktemp -d)
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
-probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
-painted() { [ "$(probe look "$1")" = stripes ] || [ "$(probe look "$1")" = gradient ]; }
 start_program() {
   start_windows "$work/LumeLume.exe"
   program_pid=$!

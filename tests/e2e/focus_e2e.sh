@@ -11,7 +11,6 @@ build=$1 program=$2 expect=$3
 work=$(mktemp -d)
 samples_pid= program_pid=
 trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
-probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
 
 start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
 samples_pid=$!

@@ -22,3 +22,8 @@ screenshot() { xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- "$
 
 # Gives the Wine desktop's X window the keyboard, so that keys reach Windows programs.
 focus_desktop() { xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -1)"; }
+
+# The desktop probe of the build in $build, and what the scripts ask it most.
+probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
+look_is() { [ "$(probe look "$1")" = "$2" ]; }
+painted() { look_is "$1" stripes || look_is "$1" gradient; }

@@ -10,8 +10,6 @@ build=$1 program=$2 expect=$3
 work=$(mktemp -d)
 samples_pid= program_pid=
 trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
-probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
-look_is() { [ "$(probe look "$1")" = "$2" ]; }
 one="MDI frame/Child 1" two="MDI frame/Child 2"
 
 start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"

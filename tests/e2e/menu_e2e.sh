@@ -9,9 +9,6 @@ build=$1
 work=$(mktemp -d)
 samples_pid= program_pid=
 trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
-probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
-look_is() { [ "$(probe look "$1")" = "$2" ]; }
-painted() { look_is "$1" stripes || look_is "$1" gradient; }
 ini_has() { tr -d '\r' < "$work/LumeLume.ini" | grep -a -q -x "$1"; }
 
 start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"

@@ -14,8 +14,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
-look_is() { [ "$(probe look "$1")" = "$2" ]; }
 
 qualifying=("Sizable window" "Dialog frame" "Tool window" "Ticker*" "MDI frame")
 start_samples() {
