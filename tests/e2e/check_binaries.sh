@@ -12,7 +12,7 @@ exports=$(echo "$table" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | gre
 ordinals=$(echo "$table" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | grep -E '^\s+\[' |
            sed -E 's/^\s+\[\s*([0-9]+)\]\s+(\S+)$/\2=\1/' | sort | tr '\n' ' ')
 [ "$ordinals" = "CALLWNDPROCRETHookProc=0 CreateDLLInst=2 DestroyDLLInst=1 " ] || fail "ordinals: $ordinals"
-echo "$table" | grep -q 'Ordinal Base.*1' || fail "ordinal base is not 1"
+grep -q 'Ordinal Base.*1' <<< "$table" || fail "ordinal base is not 1"
 
 imports=$(echo "$table" | grep 'DLL Name:' | awk '{print $3}' | sort | tr '\n' ' ')
 [ "$imports" = "KERNEL32.dll USER32.dll " ] || fail "imports are: $imports"

@@ -81,7 +81,8 @@ protected:
         samples_.push_back(std::make_unique<ChildProcess>("\"" + SampleWindowsExe() + "\" --one " + title + " " +
                                                           std::to_string(x) + " " + std::to_string(y) +
                                                           " 400 300 " + extra));
-        HWND window = WaitForWindow(nullptr, title.c_str());
+        // A process start under a busy Wine server may take a while.
+        HWND window = WaitForWindow(nullptr, title.c_str(), 30000);
         EXPECT_NE(window, nullptr) << title;
         return window;
     }
