@@ -22,17 +22,92 @@ struct PostedQueue {
     void remove(uint32_t first, uint32_t last) { PeekMessageA(&peeked, window, first, last, PM_REMOVE); }
 };
 
+// Far more top-level windows than a desktop holds.
+constexpr size_t MaxKnownPlaces = 4096;
+
+uintptr_t Key(HWND window) { return reinterpret_cast<uintptr_t>(window); }
+uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)); }
+
+// Where a top-level window is on the screen, or none when it is hidden or gone.
+std::optional<Rect> PlaceOf(HWND window)
+{
+    RECT place{};
+    const uint32_t style = StyleOf(window);
+    if (!(style & WS_VISIBLE) || (style & WS_CHILD) || !GetWindowRect(window, &place))
+        return std::nullopt;
+    return Rect{place.left, place.top, place.right, place.bottom};
+}
+
 } // namespace
 
-void CaptionNotifications::handle(UINT message, HWND target)
+bool CaptionNotifications::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case UM_CAPTIONCHANGED:
+    case UM_CAPTIONTOUCHED:
+        captionNotified(message, reinterpret_cast<HWND>(lParam));
+        return true;
+    case UM_WINDOWPOSCHANGED:
+        windowPosChanged(reinterpret_cast<HWND>(lParam), static_cast<uint32_t>(wParam));
+        return true;
+    case WM_TIMER:
+        if (wParam == SettleSweepTimer) {
+            KillTimer(mainWindow_, SettleSweepTimer);
+            sweeper_();
+            learnWindowPlaces();
+            return true;
+        }
+        if (wParam == SettleTimer) {
+            settleDue();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void CaptionNotifications::captionNotified(UINT message, HWND target)
 {
     painter_(target, message == UM_CAPTIONCHANGED);
     ++immediatePaints_;
     PostedQueue queue{mainWindow_, peekMsg_};
-    DropFollowingNotifications(message, reinterpret_cast<uintptr_t>(target), queue);
-    // One pending timer per window: setting it again re-arms it.
-    if (settle_)
-        SetTimer(mainWindow_, reinterpret_cast<UINT_PTR>(target), SettleDelayMs, nullptr);
+    DropFollowingNotifications(message, Key(target), queue);
+    // Only real windows are scheduled: a forged lParam schedules nothing.
+    if (settle_ && IsWindow(target)) {
+        schedule_.rearm(Key(target), GetTickCount(), SettleDelayMs);
+        restartTimer();
+    }
+}
+
+void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
+{
+    if (!settle_)
+        return;
+    // Later changes of the same window queued right behind: where it is now
+    // answers for all of them.
+    while (PeekMessageA(&peekMsg_, mainWindow_, UM_WINDOWPOSCHANGED, UM_WINDOWPOSCHANGED, PM_NOREMOVE) &&
+           peekMsg_.lParam == reinterpret_cast<LPARAM>(window)) {
+        flags |= static_cast<uint32_t>(peekMsg_.wParam);
+        PeekMessageA(&peekMsg_, mainWindow_, UM_WINDOWPOSCHANGED, UM_WINDOWPOSCHANGED, PM_REMOVE);
+    }
+    const std::optional<Rect> before = places_.of(Key(window));
+    const std::optional<Rect> after = IsWindow(window) ? PlaceOf(window) : std::nullopt;
+    places_.set(Key(window), after);
+    if (places_.size() > MaxKnownPlaces)
+        learnWindowPlaces();  // windows that went without a word, such as a killed program's
+    const std::vector<Rect> area = UncoveredArea(before, after, !(flags & SWP_NOZORDER));
+    if (area.empty())
+        return;
+    const uint32_t now = GetTickCount();
+    for (uintptr_t key : places_.meeting(area)) {
+        HWND met = reinterpret_cast<HWND>(key);
+        if (!IsWindow(met))
+            places_.set(key, std::nullopt);
+        else if (IsSweepCandidate(StyleOf(met)))
+            schedule_.armBy(key, now, UncoveredDelayMs);
+    }
+    restartTimer();
 }
 
 void CaptionNotifications::armSettleSweep()
@@ -41,35 +116,54 @@ void CaptionNotifications::armSettleSweep()
         SetTimer(mainWindow_, SettleSweepTimer, SettleDelayMs, nullptr);
 }
 
-bool CaptionNotifications::handleTimer(UINT_PTR timer)
+void CaptionNotifications::learnWindowPlaces()
 {
-    if (timer == SettleSweepTimer) {
-        KillTimer(mainWindow_, timer);
-        sweeper_();
-        return true;
-    }
-    HWND window = reinterpret_cast<HWND>(timer);
-    if (!KillTimer(mainWindow_, timer))
-        return false;
-    // A window gone or hidden by now is left alone; its timer has ended either way.
-    if (IsWindow(window) && IsWindowVisible(window)) {
-        painter_(window, true);
-        ++settlePaints_;
-        // A frame repaints its MDI children's captions itself, without a
-        // message of theirs for the hook to see.
-        EnumChildWindows(window, SettleChildProc, reinterpret_cast<LPARAM>(this));
-    }
-    return true;
+    places_.clear();
+    EnumWindows(LearnPlaceProc, reinterpret_cast<LPARAM>(this));
+}
+
+BOOL CALLBACK CaptionNotifications::LearnPlaceProc(HWND window, LPARAM self)
+{
+    reinterpret_cast<CaptionNotifications*>(self)->places_.set(Key(window), PlaceOf(window));
+    return TRUE;
+}
+
+void CaptionNotifications::settleDue()
+{
+    for (uintptr_t key : schedule_.takeDue(GetTickCount()))
+        paintWithDescendants(reinterpret_cast<HWND>(key));
+    restartTimer();
+}
+
+void CaptionNotifications::paintWithDescendants(HWND window)
+{
+    // A window gone or hidden by now is left alone.
+    if (!IsWindow(window) || !IsWindowVisible(window))
+        return;
+    painter_(window, true);
+    ++settlePaints_;
+    // A frame repaints its MDI children's captions itself, without a
+    // message of theirs for the hook to see.
+    EnumChildWindows(window, SettleChildProc, reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CALLBACK CaptionNotifications::SettleChildProc(HWND child, LPARAM self)
 {
-    if (IsSweptDescendant(static_cast<uint32_t>(GetWindowLongA(child, GWL_STYLE))) && IsWindowVisible(child)) {
+    if (IsSweptDescendant(StyleOf(child)) && IsWindowVisible(child)) {
         auto* notifications = reinterpret_cast<CaptionNotifications*>(self);
         notifications->painter_(child, true);
         ++notifications->settlePaints_;
     }
     return TRUE;
+}
+
+void CaptionNotifications::restartTimer()
+{
+    // One timer for the whole schedule, and none while nothing is pending.
+    if (std::optional<uint32_t> next = schedule_.nextIn(GetTickCount()))
+        SetTimer(mainWindow_, SettleTimer, *next, nullptr);
+    else
+        KillTimer(mainWindow_, SettleTimer);
 }
 
 } // namespace lume

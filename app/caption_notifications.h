@@ -1,43 +1,61 @@
-// The road of a hook notification: one paint for an unbroken run of them,
-// and a settle repaint a moment later, when the window's own late screen
-// update has landed.
+// The road of a hook notification: one paint for an unbroken run of them, a
+// settle repaint a moment later, when the window's own late screen update has
+// landed, and a repaint of the captions that another window laid bare.
 #pragma once
 #include <windows.h>
 
 #include <functional>
 
+#include "app/settle_schedule.h"
+#include "app/uncovered_area.h"
+
 namespace lume {
 
 // How long after the last notification for a window it is painted once more.
 constexpr UINT SettleDelayMs = 30;
-// The timer of the settle sweep after start-up; window handles are never this small.
-constexpr UINT_PTR SettleSweepTimer = 1;
+// How long after a caption was first uncovered it is painted again. Not put
+// off by further uncovering, so a caption under a long drag is repainted at
+// this pace, and the system has put the uncovered pixels back by then.
+constexpr UINT UncoveredDelayMs = 50;
+// The main window's two timers: the settle schedule and the settle sweep.
+constexpr UINT_PTR SettleTimer = 1;
+constexpr UINT_PTR SettleSweepTimer = 2;
 
 class CaptionNotifications {
 public:
     using Painter = std::function<void(HWND window, bool fullRepaint)>;
     using Sweeper = std::function<void()>;
 
-    // Timers go to `mainWindow`; `settle` false leaves out every settle repaint.
+    // Timers go to `mainWindow`; `settle` false leaves out every repaint that
+    // does not follow at once from a notification (tests only).
     CaptionNotifications(HWND mainWindow, Painter painter, Sweeper sweeper, bool settle = true)
         : mainWindow_(mainWindow), painter_(std::move(painter)), sweeper_(std::move(sweeper)), settle_(settle)
     {
     }
 
-    // UM_CAPTIONCHANGED or UM_CAPTIONTOUCHED for `target`: paint it, drop the
-    // notifications for it queued right behind, re-arm its settle timer.
-    void handle(UINT message, HWND target);
+    // The main window's messages that are this class's: the notifications
+    // and its timers. False for any other.
+    bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // One sweep more, a moment from now.
+    // One sweep more, a moment from now; it also learns where every window is.
     void armSettleSweep();
-
-    // WM_TIMER: false when the timer is not one of these.
-    bool handleTimer(UINT_PTR timer);
+    // The rectangle of every visible top-level window, learnt anew.
+    void learnWindowPlaces();
 
     unsigned immediatePaints() const { return immediatePaints_; }
     unsigned settlePaints() const { return settlePaints_; }
 
 private:
+    // UM_CAPTIONCHANGED or UM_CAPTIONTOUCHED for `target`: paint it, drop the
+    // notifications for it queued right behind, re-arm its settle repaint.
+    void captionNotified(UINT message, HWND target);
+    // UM_WINDOWPOSCHANGED: remember where `window` now is, and schedule the
+    // captions it uncovered.
+    void windowPosChanged(HWND window, uint32_t flags);
+    void settleDue();
+    void paintWithDescendants(HWND window);
+    void restartTimer();
+    static BOOL CALLBACK LearnPlaceProc(HWND window, LPARAM self);
     static BOOL CALLBACK SettleChildProc(HWND child, LPARAM self);
 
     HWND mainWindow_;
@@ -45,6 +63,8 @@ private:
     Sweeper sweeper_;
     bool settle_;
     MSG peekMsg_{};
+    SettleSchedule schedule_;
+    WindowPlaces places_;
     unsigned immediatePaints_ = 0;
     unsigned settlePaints_ = 0;
 };

@@ -102,11 +102,12 @@ LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case UM_CAPTIONCHANGED:
     case UM_CAPTIONTOUCHED:
-        Form::handleMessage(message, wParam, lParam);
-        notifications_->handle(message, reinterpret_cast<HWND>(lParam));
+        Form::handleMessage(message, wParam, lParam);  // the default handling first, which does nothing
+        notifications_->handleMessage(message, wParam, lParam);
         return 0;
+    case UM_WINDOWPOSCHANGED:
     case WM_TIMER:
-        if (notifications_->handleTimer(wParam))
+        if (notifications_->handleMessage(message, wParam, lParam))
             return 0;
         break;
     case WM_CLOSE:

@@ -36,12 +36,9 @@ public:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == UM_CAPTIONCHANGED || message == UM_CAPTIONTOUCHED) {
+        if (message == UM_CAPTIONCHANGED || message == UM_CAPTIONTOUCHED)
             ++received;
-            notifications->handle(message, reinterpret_cast<HWND>(lParam));
-            return 0;
-        }
-        if (message == WM_TIMER && notifications->handleTimer(wParam))
+        if (notifications->handleMessage(message, wParam, lParam))
             return 0;
         return Form::handleMessage(message, wParam, lParam);
     }

@@ -1,6 +1,7 @@
 // Plain rectangles, points and lines of the pure core, in window coordinates.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 namespace lume {
 
@@ -21,5 +22,11 @@ struct Rect {
     bool empty() const { return right <= left || bottom <= top; }
     bool operator==(const Rect&) const = default;
 };
+
+// The overlap of `a` and `b`; an empty rectangle when they do not meet.
+Rect IntersectRects(const Rect& a, const Rect& b) noexcept;
+
+// `a` minus `b`, as up to four disjoint rectangles.
+std::vector<Rect> SubtractRect(const Rect& a, const Rect& b);
 
 } // namespace lume

@@ -19,6 +19,7 @@ constexpr uint32_t WsMaximizeBox = 0x00010000;
 
 // Window messages.
 constexpr uint32_t WmMove = 0x0003;
+constexpr uint32_t WmWindowPosChanged = 0x0047;
 constexpr uint32_t WmSetText = 0x000C;
 constexpr uint32_t WmNcHitTest = 0x0084;
 constexpr uint32_t WmNcPaint = 0x0085;
@@ -27,6 +28,13 @@ constexpr uint32_t WmNcLButtonDown = 0x00A1;
 constexpr uint32_t WmNcLButtonUp = 0x00A2;
 constexpr uint32_t WmInitMenu = 0x0116;
 constexpr uint32_t WmUser = 0x0400;
+
+// WINDOWPOS flags.
+constexpr uint32_t SwpNoSize = 0x0001;
+constexpr uint32_t SwpNoMove = 0x0002;
+constexpr uint32_t SwpNoZOrder = 0x0004;
+constexpr uint32_t SwpShowWindow = 0x0040;
+constexpr uint32_t SwpHideWindow = 0x0080;
 
 // Hit-test results.
 constexpr intptr_t HtCaption = 2;

@@ -39,4 +39,15 @@ HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lR
     }
 }
 
+bool IsPlacementChange(uint32_t style, uint32_t windowPosFlags) noexcept
+{
+    if ((style & WsChild) != 0)
+        return false;
+    if ((windowPosFlags & SwpHideWindow) != 0)
+        return true;
+    constexpr uint32_t unchanged = SwpNoSize | SwpNoMove | SwpNoZOrder;
+    return (style & WsVisible) != 0 &&
+           ((windowPosFlags & SwpShowWindow) != 0 || (windowPosFlags & unchanged) != unchanged);
+}
+
 } // namespace lume

@@ -23,4 +23,9 @@ bool IsHookedStyle(uint32_t style) noexcept;
 
 HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lResult) noexcept;
 
+// For WM_WINDOWPOSCHANGED: true when a top-level window of any style that is
+// visible, or has just been hidden, was shown, hidden, moved, resized or
+// re-ordered: what it covers on the screen may have changed.
+bool IsPlacementChange(uint32_t style, uint32_t windowPosFlags) noexcept;
+
 } // namespace lume

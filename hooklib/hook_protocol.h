@@ -1,5 +1,5 @@
 // What the hook library and the program share: the named mapping, its 8-byte
-// record and the two notifications posted to the program's main window.
+// record and the notifications posted to the program's main window.
 #pragma once
 #include <cstdint>
 #include "core/win_constants.h"
@@ -18,6 +18,10 @@ static_assert(sizeof(HookShare) == 8, "the mapping holds exactly 8 bytes");
 
 constexpr uint32_t UM_CAPTIONCHANGED = win::WmUser + 0x101;
 constexpr uint32_t UM_CAPTIONTOUCHED = win::WmUser + 0x102;
+// A top-level window was shown, hidden, moved, resized or re-ordered: wParam
+// its WINDOWPOS flags, lParam its handle. It lies outside the range that the
+// two caption notifications coalesce over.
+constexpr uint32_t UM_WINDOWPOSCHANGED = win::WmUser + 0x103;
 
 constexpr uint32_t HandleToField(uintptr_t handle) noexcept { return static_cast<uint32_t>(handle); }
 constexpr intptr_t FieldToHandle(uint32_t field) noexcept

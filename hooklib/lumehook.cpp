@@ -109,6 +109,14 @@ extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARA
             observed->lResult = HTCAPTION;
             break;
         case lume::HookAction::Nothing:
+            // The caption notifications never look at this message, so this
+            // is still at most one post per call.
+            if (observed->message == WM_WINDOWPOSCHANGED && observed->lParam) {
+                UINT flags = reinterpret_cast<const WINDOWPOS*>(observed->lParam)->flags;
+                if (lume::IsPlacementChange(style, flags))
+                    PostMessageA(MainWindowOf(*record), lume::UM_WINDOWPOSCHANGED, flags,
+                                 reinterpret_cast<LPARAM>(observed->hwnd));
+            }
             break;
         }
     }

@@ -7,11 +7,6 @@
 
 namespace lume {
 
-// `a` minus `b`, as up to four disjoint rectangles.
-std::vector<Rect> SubtractRect(const Rect& a, const Rect& b);
-
-Rect IntersectRects(const Rect& a, const Rect& b) noexcept;
-
 // Disjoint rectangles, in the same coordinates as the arguments; none when
 // the child is out of sight.
 std::vector<Rect> VisibleChildArea(const Rect& child, const Rect& parentClient, const std::vector<Rect>& siblingsAbove);

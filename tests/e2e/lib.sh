@@ -27,3 +27,29 @@ focus_desktop() { xdotool windowfocus --sync "$(xdotool search --name 'Wine desk
 probe() { wine "$build/tests/e2e/probe.exe" "$@" | tr -d '\r'; }
 look_is() { [ "$(probe look "$1")" = "$2" ]; }
 painted() { look_is "$1" stripes || look_is "$1" gradient; }
+
+# The tray menu, opened and closed by real clicks; after open_menu, ${items[@]}
+# holds its text bands, "top bottom black|grey", one per item.
+open_menu() {
+  xdotool mousemove 1013 757 click 3
+  wait_until 5 probe visible "#32768" || fail "the tray menu did not open"
+  # Read once the menu has painted all of its items.
+  local tries
+  for tries in $(seq 30); do
+    mapfile -t items < <(probe menuitems)
+    [ "${#items[@]}" = 5 ] && return 0
+    sleep 0.1
+  done
+  fail "the menu shows ${#items[@]} items: ${items[*]}"
+}
+item_state() { read -r _ _ state <<< "${items[$1]}"; echo "$state"; }
+click_item() {  # INDEX: 0 About, 1 Update, 2 Save, 3 Option, 4 Exit
+  local top bottom
+  read -r top bottom _ <<< "${items[$1]}"
+  read -r left _ _ _ < <(probe menurect)
+  xdotool mousemove $((left + 30)) $(( (top + bottom) / 2 )) click 1
+}
+close_menu() {
+  xdotool mousemove 700 700 click 1
+  wait_until 3 bash -c "! wine '$build/tests/e2e/probe.exe' visible '#32768'" || fail "the menu stayed open"
+}

@@ -6,7 +6,7 @@
 //   probe save TARGET FILE       the window's pixels into FILE
 //   probe same TARGET FILE       exit 0 when the window shows exactly FILE's pixels
 //   probe activate TARGET        bring it to the front (an MDI child: activate it in its frame)
-//   probe move TARGET X Y        move it (an MDI child: within its frame's client area)
+//   probe move TARGET X Y [W H]  move it (an MDI child: within its frame's client area), and size it
 //   probe hang TARGET MS         make its thread sleep in its window procedure
 //   probe answers TARGET         exit 0 when its thread answers within 200 ms
 //   probe box CAPTION FILE       wait for a message box, write its text to FILE, print "icon" or
@@ -17,6 +17,10 @@
 //   probe savearea L T R B FILE  a screen area's pixels into FILE
 //   probe samearea L T R B FILE  exit 0 when the area shows exactly FILE's pixels
 //   probe buttonlook TARGET      the maximize button's place: painted | system
+//   probe holes TARGET           how many pixels of its caption left of the buttons show the
+//                                system's background
+//   probe cover L T R B HOW FILE shows a white pop-up over the screen area, then takes it away
+//                                (HOW: destroy | hide | move), creates FILE, and stays 3 s
 //   probe childrect ROOTCLASS CLASS TEXT|- N   the screen rectangle of the Nth matching descendant
 //   probe settext ROOTCLASS CLASS TEXT|- N NEWTEXT   sets that descendant's text
 //   probe menuitems              the open menu's text bands: "top bottom black|grey", top to bottom
@@ -198,6 +202,57 @@ HWND Descendant(const std::string& rootClass, const std::string& className, cons
 }
 
 // The text bands of the open pop-up menu, top to bottom: "top bottom black|grey".
+int Holes(const std::string& target)
+{
+    HWND window = RequireTarget(target);
+    CaptionLayout layout;
+    BackgroundPoints(window, layout);
+    Capture capture = CaptureWindow(window);
+    int holes = 0;
+    for (int y = layout.CaptionRect.top; y < layout.CaptionRect.bottom; ++y)
+        for (int x = layout.CaptionRect.left; x < layout.ButtonAreaX - 2; ++x)
+            holes += ClassifyPixel(layout, capture, {x, y}) == "system";
+    std::printf("%d\n", holes);
+    return 0;
+}
+
+// Pumps this thread's messages for `milliseconds`.
+void PumpFor(DWORD milliseconds)
+{
+    const DWORD end = GetTickCount() + milliseconds;
+    for (DWORD now = GetTickCount(); static_cast<int32_t>(end - now) > 0; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
+}
+
+int Cover(RECT area, const std::string& how, const std::string& doneFile)
+{
+    WNDCLASSA white{};
+    white.lpfnWndProc = DefWindowProcA;
+    white.hInstance = GetModuleHandleA(nullptr);
+    white.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    white.lpszClassName = "LumeProbeCover";
+    RegisterClassA(&white);
+    HWND cover = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, "LumeProbeCover", "",
+                                 WS_POPUP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                                 nullptr, nullptr, white.hInstance, nullptr);
+    ShowWindow(cover, SW_SHOWNOACTIVATE);
+    PumpFor(500);
+    if (how == "destroy")
+        DestroyWindow(cover);
+    else if (how == "hide")
+        ShowWindow(cover, SW_HIDE);
+    else
+        SetWindowPos(cover, nullptr, 0, 680, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(50);
+    std::ofstream(doneFile).put('1');
+    PumpFor(3000);
+    return 0;
+}
+
 int MenuItems()
 {
     HWND menu = FindWindowA("#32768", nullptr);
@@ -283,10 +338,11 @@ int Activate(const std::string& target)
     return 0;
 }
 
-int Move(const std::string& target, int x, int y)
+int Move(const std::string& target, int x, int y, int width = 0, int height = 0)
 {
     HWND window = RequireTarget(target);
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, x, y, width, height,
+                 (width ? 0 : SWP_NOSIZE) | SWP_NOZORDER | SWP_NOACTIVATE);
     SyncWith(window);
     return 0;
 }
@@ -483,8 +539,9 @@ int main(int argc, char** argv)
         return Same(args[1], args[2]);
     if (is("activate", 2))
         return Activate(args[1]);
-    if (is("move", 4))
-        return Move(args[1], std::atoi(args[2].c_str()), std::atoi(args[3].c_str()));
+    if (is("move", 4) || is("move", 6))
+        return Move(args[1], std::atoi(args[2].c_str()), std::atoi(args[3].c_str()),
+                    args.size() == 6 ? std::atoi(args[4].c_str()) : 0, args.size() == 6 ? std::atoi(args[5].c_str()) : 0);
     if (is("hang", 3))
         return Hang(args[1], std::atoi(args[2].c_str()));
     if (is("answers", 2))
@@ -500,6 +557,12 @@ int main(int argc, char** argv)
                     std::atoi(args[3].c_str()), std::atoi(args[4].c_str()), args[5]);
     if (is("buttonlook", 2))
         return ButtonLook(args[1]);
+    if (is("holes", 2))
+        return Holes(args[1]);
+    if (is("cover", 7))
+        return Cover({std::atoi(args[1].c_str()), std::atoi(args[2].c_str()), std::atoi(args[3].c_str()),
+                      std::atoi(args[4].c_str())},
+                     args[5], args[6]);
     if (is("childrect", 5)) {
         HWND child = Descendant(args[1], args[2], args[3], std::atoi(args[4].c_str()));
         RECT r{};

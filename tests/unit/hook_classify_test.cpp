@@ -73,3 +73,16 @@ TEST(HookProtocol, RecordAndNotificationNumbers)
 }
 
 } // namespace
+
+TEST(IsPlacementChange, TopLevelWindowsShownHiddenMovedResizedOrReordered)
+{
+    const uint32_t popup = WsVisible;  // a menu or a tooltip: no caption, no system menu
+    EXPECT_TRUE(IsPlacementChange(popup, SwpShowWindow | SwpNoMove | SwpNoSize | SwpNoZOrder));
+    EXPECT_TRUE(IsPlacementChange(0, SwpHideWindow | SwpNoMove | SwpNoSize | SwpNoZOrder));
+    EXPECT_TRUE(IsPlacementChange(popup, SwpNoSize | SwpNoZOrder));                  // moved
+    EXPECT_TRUE(IsPlacementChange(popup, SwpNoMove | SwpNoZOrder));                  // resized
+    EXPECT_TRUE(IsPlacementChange(popup, SwpNoMove | SwpNoSize));                    // re-ordered
+    EXPECT_FALSE(IsPlacementChange(popup, SwpNoMove | SwpNoSize | SwpNoZOrder));     // only its frame redrawn
+    EXPECT_FALSE(IsPlacementChange(0, SwpNoSize | SwpNoZOrder));                     // hidden, moved: covers nothing
+    EXPECT_FALSE(IsPlacementChange(popup | WsChild, SwpHideWindow));                 // children: their parent repaints
+}

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -38,11 +39,7 @@ public:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == UM_CAPTIONCHANGED || message == UM_CAPTIONTOUCHED) {
-            notifications->handle(message, reinterpret_cast<HWND>(lParam));
-            return 0;
-        }
-        if (message == WM_TIMER && notifications->handleTimer(wParam))
+        if (notifications->handleMessage(message, wParam, lParam))
             return 0;
         return Form::handleMessage(message, wParam, lParam);
     }
@@ -106,8 +103,7 @@ TEST(CaptionNotifications, SettleTimersEndAndLeaveNothingBehind)
     test::PumpUntilQuiet();
     EXPECT_EQ(main.notifications->immediatePaints(), 1000u);
     EXPECT_EQ(main.notifications->settlePaints(), 200u) << "one settle paint per window per quiet period";
-    for (HWND window : windows)
-        EXPECT_FALSE(KillTimer(main.handle(), reinterpret_cast<UINT_PTR>(window))) << "a timer was left behind";
+    EXPECT_FALSE(KillTimer(main.handle(), SettleTimer)) << "a timer was left behind";
 
     // Windows destroyed or hidden before their timers fire: no paint, and the timers end.
     std::vector<HWND> doomed;
@@ -123,8 +119,16 @@ TEST(CaptionNotifications, SettleTimersEndAndLeaveNothingBehind)
     const unsigned settleBefore = main.notifications->settlePaints();
     test::PumpUntilQuiet();
     EXPECT_EQ(main.notifications->settlePaints(), settleBefore);
-    for (HWND window : doomed)
-        EXPECT_FALSE(KillTimer(main.handle(), reinterpret_cast<UINT_PTR>(window)));
+    EXPECT_FALSE(KillTimer(main.handle(), SettleTimer));
+
+    // Forged notifications naming no window, small numbers among them: painted
+    // (to nothing) as before, but nothing scheduled and no sweep started.
+    for (uintptr_t forged = 1; forged < 2000; ++forged)
+        if (!IsWindow(reinterpret_cast<HWND>(forged * 7)))  // Wine takes a bare table index for a window
+            PostMessageA(main.handle(), UM_CAPTIONCHANGED, 0, static_cast<LPARAM>(forged * 7));
+    test::PumpUntilQuiet();
+    EXPECT_EQ(main.notifications->settlePaints(), settleBefore);
+    EXPECT_EQ(main.sweeps, 0);
 
     // The settle sweep after start-up: once.
     main.notifications->armSettleSweep();
@@ -132,6 +136,50 @@ TEST(CaptionNotifications, SettleTimersEndAndLeaveNothingBehind)
     test::PumpUntilQuiet();
     EXPECT_EQ(main.sweeps, 1);
     for (HWND window : windows)
+        DestroyWindow(window);
+}
+
+HWND NewCaptioned(int x, int y)
+{
+    return CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, x, y, 200, 100,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+TEST(CaptionNotifications, CaptionsUncoveredByAnotherWindowArePaintedOnce)
+{
+    TestMainWindow main(true);
+    HWND left = NewCaptioned(100, 100), right = NewCaptioned(320, 100), distant = NewCaptioned(100, 400);
+    HWND cover = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 280, 90,
+                                 60, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    main.notifications->learnWindowPlaces();
+    auto changed = [&](UINT flags) {
+        main.paints.clear();
+        PostMessageA(main.handle(), UM_WINDOWPOSCHANGED, flags, reinterpret_cast<LPARAM>(cover));
+        test::PumpUntilQuiet();
+        return main.paints;
+    };
+    // Hidden: both captions it lay over, each once, in full; not the distant one.
+    ShowWindow(cover, SW_HIDE);
+    std::vector<Paint> painted = changed(SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+    std::sort(painted.begin(), painted.end(), [](const Paint& a, const Paint& b) { return a.window < b.window; });
+    std::vector<Paint> expected{{left, true}, {right, true}};
+    std::sort(expected.begin(), expected.end(), [](const Paint& a, const Paint& b) { return a.window < b.window; });
+    EXPECT_EQ(painted, expected);
+    // Shown: learnt, nothing uncovered. Moved within what it covered: nothing either.
+    ShowWindow(cover, SW_SHOWNA);
+    EXPECT_TRUE(changed(SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE).empty());
+    // A run of moves to the right, queued together: one look at where it
+    // ended, and only the left-hand caption was laid bare.
+    for (int x = 285; x <= 300; x += 5) {
+        SetWindowPos(cover, nullptr, x, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PostMessageA(main.handle(), UM_WINDOWPOSCHANGED, SWP_NOSIZE | SWP_NOZORDER, reinterpret_cast<LPARAM>(cover));
+    }
+    EXPECT_EQ(changed(SWP_NOSIZE | SWP_NOZORDER), (std::vector<Paint>{{left, true}}));
+    // Destroyed, the same as hidden; and no timer is left running.
+    DestroyWindow(cover);
+    EXPECT_EQ(changed(SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE), (std::vector<Paint>{{right, true}}));
+    EXPECT_FALSE(KillTimer(main.handle(), SettleTimer));
+    for (HWND window : {left, right, distant})
         DestroyWindow(window);
 }
 

@@ -1,0 +1,30 @@
+// When each window is painted once more: one pending repaint per window,
+// kept as a due time on the millisecond tick, so that one system timer serves
+// them all and none runs while nothing is pending.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace lume {
+
+class SettleSchedule {
+public:
+    // Due `delay` from `now`, also when it was due sooner: each notification
+    // for a window puts its settle repaint off until its run has ended.
+    void rearm(uintptr_t window, uint32_t now, uint32_t delay);
+    // Due `delay` from `now` at the latest: an earlier due time stays, so a
+    // window uncovered again and again is still repainted at a steady pace.
+    void armBy(uintptr_t window, uint32_t now, uint32_t delay);
+    // The windows due at `now`, taken out of the schedule.
+    std::vector<uintptr_t> takeDue(uint32_t now);
+    // Milliseconds from `now` until the next window is due (0 when overdue).
+    std::optional<uint32_t> nextIn(uint32_t now) const;
+    size_t pending() const { return due_.size(); }
+
+private:
+    std::unordered_map<uintptr_t, uint32_t> due_;
+};
+
+} // namespace lume
