@@ -35,10 +35,11 @@ void SweepWindows(bool paint) { EnumWindows(SweepTopLevelProc, paint ? 1 : 0); }
 
 BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
 {
-    if (!IsSweepCandidate(StyleOf(window)))
+    const uint32_t style = StyleOf(window);
+    if (!IsSweepCandidate(style))
         return TRUE;
     if (paint) {
-        PaintCaption(window, true);
+        PaintCaption(window, true, style);
         EnumChildWindows(window, SweepChildProc, 0);
     } else {
         RestoreFrame(window);
@@ -48,8 +49,8 @@ BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
 
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM)
 {
-    if (IsSweptDescendant(StyleOf(window)))
-        PaintCaption(window, true);
+    if (const uint32_t style = StyleOf(window); IsSweptDescendant(style))
+        PaintCaption(window, true, style);
     return TRUE;
 }
 

@@ -13,6 +13,7 @@
 #include "settings/settings.h"
 #include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
+#include "ui/handles.h"
 
 using namespace lume;
 
@@ -41,7 +42,7 @@ int main()
         BuildCaptionSurfaces();
         bench::Comparison c = bench::CompareMedians(15, 40, [&] { PaintCaption(window, true); }, systemRepaint);
         bench::PrintRow(gradient ? "PaintCaption (gradient) / WM_NCPAINT" : "PaintCaption (texture) / WM_NCPAINT", c,
-                        0.25);
+                        0.30);
     }
     // Where a paint's time goes: each of these is one or more round trips to the Wine server.
     auto perCall = [&](const char* name, const auto& operation) {
@@ -50,17 +51,52 @@ int main()
             operation();
         std::printf("  %-42s %10.1f us\n", name, (bench::NowMicroseconds() - start) / 200);
     };
-    perCall("IsWindowVisible (6 per paint)", [&] { IsWindowVisible(window); });
-    perCall("ComputeCaptionLayout", [&] { ComputeCaptionLayout(window); });
-    perCall("GetWindowDC + ReleaseDC", [&] {
-        HDC dc = GetWindowDC(window);
+    const uint32_t style = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
+    perCall("GetWindowLongA (2 per paint)", [&] { GetWindowLongA(window, GWL_STYLE); });
+    perCall("GetClassNameA", [&] {
+        char name[16];
+        GetClassNameA(window, name, sizeof name);
+    });
+    perCall("ComputeCaptionLayout (3 queries)", [&] { ComputeCaptionLayout(window, style); });
+    perCall("GetWindowTextA", [&] {
+        char text[257];
+        GetWindowTextA(window, text, sizeof text);
+    });
+    perCall("GetDCEx with its clip + ReleaseDC", [&] {
+        HDC dc = GetDCEx(window, CreateRectRgn(100, 100, 500, 130), DCX_WINDOW | DCX_CACHE | DCX_INTERSECTRGN);
         ReleaseDC(window, dc);
     });
-    perCall("GetWindowDC + 4 ExcludeClipRect + ReleaseDC", [&] {
+    ui::RegionHandle region(CreateRectRgn(0, 0, 400, 30));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 30);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    perCall("GetWindowDC + SelectClipRgn + ReleaseDC (not made)", [&] {
         HDC dc = GetWindowDC(window);
-        for (int i = 0; i < 4; ++i)
-            ExcludeClipRect(dc, 300 + 10 * i, 5, 305 + 10 * i, 15);
+        SelectClipRgn(dc, region.get());
         ReleaseDC(window, dc);
     });
+    perCall("GetForegroundWindow", [&] { GetForegroundWindow(); });
+    perCall("GetWindowRect", [&] {
+        RECT r;
+        GetWindowRect(window, &r);
+    });
+    perCall("GetWindowDC + BitBlt 400 x 30 + ReleaseDC", [&] {
+        HDC dc = GetWindowDC(window);
+        BitBlt(dc, 0, 0, 400, 30, memory, 0, 0, SRCCOPY);
+        ReleaseDC(window, dc);
+    });
+    perCall("compose: 2 ExtTextOutA in memory (no server)", [&] {
+        HGDIOBJ previous = SelectObject(memory, NormalFont->handle());
+        SetBkMode(memory, TRANSPARENT);
+        RECT clip{4, 4, 340, 23};
+        ExtTextOutA(memory, 9, 7, ETO_CLIPPED, &clip, "BenchSample", 11, nullptr);
+        ExtTextOutA(memory, 7, 5, ETO_CLIPPED, &clip, "BenchSample", 11, nullptr);
+        SelectObject(memory, previous);
+    });
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     return 0;
 }

@@ -32,6 +32,7 @@ CaptionMetrics CaptionMetricsFrom(const SystemFrameMetrics& system) noexcept;
 enum class CaptionFontKind : uint8_t { Normal, Tool };
 
 struct CaptionLayout {
+    Rect WindowRect;  // the window's rectangle on the screen
     Rect WindowBox;  // (0, 0, W - 1, H - 1), right and bottom inclusive
     uint32_t Style = 0;
     uint32_t ExStyle = 0;

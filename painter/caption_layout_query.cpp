@@ -51,12 +51,18 @@ bool IsCaptionActive(HWND window, uint32_t style)
 
 CaptionLayout ComputeCaptionLayout(HWND window)
 {
+    return ComputeCaptionLayout(window, static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)));
+}
+
+CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style)
+{
     RECT frame{};
     GetWindowRect(window, &frame);
-    auto style = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
     auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
-    return LayoutCaption(frame.right - frame.left, frame.bottom - frame.top, style, exStyle, CachedMetrics, Settings,
-                         IsCaptionActive(window, style));
+    CaptionLayout layout = LayoutCaption(frame.right - frame.left, frame.bottom - frame.top, style, exStyle,
+                                         CachedMetrics, Settings, IsCaptionActive(window, style));
+    layout.WindowRect = {frame.left, frame.top, frame.right, frame.bottom};
+    return layout;
 }
 
 } // namespace lume

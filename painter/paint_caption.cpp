@@ -1,9 +1,13 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
+#include "painter/caption_composition.h"
 #include "painter/caption_drawing.h"
 #include "painter/child_clip.h"
+#include "painter/composition_bitmap.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "settings/settings.h"
@@ -15,28 +19,23 @@ namespace {
 
 constexpr int ClassNameBytes = 15;
 constexpr int WindowTextBytes = 257;
-
-void Exclude(HDC dc, const Rect& rect) { ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom); }
+constexpr size_t KnownClassesLimit = 4096;
 
 const ui::Font& FontOf(const CaptionLayout& layout)
 {
     return layout.CaptionFont == CaptionFontKind::Tool ? *ToolFont : *NormalFont;
 }
 
-// Each step draws nothing once the window has gone out of sight, and tells
-// whether painting may go on.
-bool PaintCaptionText(HWND window, ui::Canvas& canvas, const CaptionLayout& layout)
+// The memory bitmap every caption is composed in.
+CompositionBitmap Composition;
+
+// Shadow, then letters, transparent, cut to the text's clip.
+bool PaintCaptionText(ui::Canvas& canvas, const CaptionLayout& layout, const char* text, int length)
 {
-    if (!IsWindowVisible(window))
-        return true;
     HFONT font = FontOf(layout).handle();
     if (!font)
         return false;
     canvas.selectFont(font);
-    char text[WindowTextBytes] = {};
-    int length = GetWindowTextA(window, text, WindowTextBytes);
-    if (length < 0)
-        length = 0;
     const Rect clip = CaptionTextClip(layout);
     const RECT clipRect{clip.left, clip.top, clip.right, clip.bottom};
     HDC dc = canvas.dc();
@@ -50,45 +49,41 @@ bool PaintCaptionText(HWND window, ui::Canvas& canvas, const CaptionLayout& layo
     return true;
 }
 
-bool DrawLines(ui::Canvas& canvas, const std::vector<LineSegment>& lines)
-{
-    for (const LineSegment& segment : lines) {
-        if (!canvas.setPen(segment.color))
-            return false;
-        canvas.line(segment.from, segment.to);
-    }
-    return true;
-}
-
-bool PaintCaptionEdge(HWND window, ui::Canvas& canvas, const CaptionLayout& layout)
-{
-    if (!IsWindowVisible(window))
-        return true;
-    return DrawLines(canvas, CaptionEdgeLines(layout.CaptionRect));
-}
-
-bool PaintSizingGrooves(HWND window, ui::Canvas& canvas, const CaptionLayout& layout)
-{
-    if (!(layout.Style & WS_THICKFRAME) || !IsWindowVisible(window))
-        return true;
-    return DrawLines(canvas,
-                     SizingGrooveLines(layout.CaptionRect.bottom, layout.WindowBox, layout.FrameX, layout.FrameY));
-}
-
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The union of `parts` less `cut`, moved by `offset`.
+ui::RegionHandle RegionOf(const std::vector<Rect>& parts, const std::vector<Rect>& cut, Point offset)
+{
+    ui::RegionHandle region(CreateRectRgn(0, 0, 0, 0));
+    auto combine = [&](const Rect& r, int mode) {
+        ui::RegionHandle part(CreateRectRgn(r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y));
+        CombineRgn(region.get(), region.get(), part.get(), mode);
+    };
+    for (const Rect& r : parts)
+        combine(r, RGN_OR);
+    for (const Rect& r : cut)
+        combine(r, RGN_DIFF);
+    return region;
+}
+
+// The window DC clipped, as it is made, to `area` (screen coordinates): a
+// clip set on the DC afterwards would cost another trip to the server.
+ui::WindowDc ClippedWindowDc(HWND window, ui::RegionHandle area)
+{
+    HDC dc = GetDCEx(window, area.get(), DCX_WINDOW | DCX_CACHE | DCX_INTERSECTRGN);
+    if (dc)
+        area.release();  // the system's from now on, deleted at ReleaseDC
+    return ui::WindowDc(window, dc);
+}
 
 // A child's DC: its top-level window's, moved to the child's offset, and
 // clipped to what of the child can be seen (its rectangle within its
 // parent's client area, minus the visible siblings above it).
-ui::WindowDc ChildCaptionDc(HWND window)
+ui::WindowDc ChildCaptionDc(HWND window, const Rect& childFrame, ui::RegionHandle area)
 {
     HWND root = GetAncestor(window, GA_ROOT);
-    ui::WindowDc dc(root, GetDCEx(root, nullptr, DCX_WINDOW | DCX_CACHE));
-    if (!dc)
-        return dc;
-    RECT rootFrame{}, childFrame{}, parentClient{};
+    RECT rootFrame{}, parentClient{};
     GetWindowRect(root, &rootFrame);
-    GetWindowRect(window, &childFrame);
     HWND parent = GetParent(window);
     GetClientRect(parent, &parentClient);
     MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&parentClient), 2);
@@ -98,50 +93,92 @@ ui::WindowDc ChildCaptionDc(HWND window)
         if (IsWindowVisible(sibling) && GetWindowRect(sibling, &frame))
             siblingsAbove.push_back(ToRect(frame));
     }
-    ui::RegionHandle visible(CreateRectRgn(0, 0, 0, 0));
-    for (const Rect& piece : VisibleChildArea(ToRect(childFrame), ToRect(parentClient), siblingsAbove)) {
-        ui::RegionHandle part(CreateRectRgn(piece.left - rootFrame.left, piece.top - rootFrame.top,
-                                            piece.right - rootFrame.left, piece.bottom - rootFrame.top));
-        CombineRgn(visible.get(), visible.get(), part.get(), RGN_OR);
-    }
-    SelectClipRgn(dc.get(), visible.get());  // device coordinates of the top-level window
-    SetViewportOrgEx(dc.get(), childFrame.left - rootFrame.left, childFrame.top - rootFrame.top, nullptr);
+    ui::RegionHandle visible = RegionOf(VisibleChildArea(childFrame, ToRect(parentClient), siblingsAbove), {}, {});
+    CombineRgn(area.get(), area.get(), visible.get(), RGN_AND);
+    ui::WindowDc dc = ClippedWindowDc(root, std::move(area));
+    if (dc)
+        SetViewportOrgEx(dc.get(), childFrame.left - rootFrame.left, childFrame.top - rootFrame.top, nullptr);
     return dc;
 }
 
-ui::WindowDc CaptionDc(HWND window, uint32_t style)
+// The DC the caption is put on, clipped to the pixels the paint sets.
+ui::WindowDc CaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines)
 {
-    if ((style & WS_CHILD) && PaintChildrenThroughRoot)
-        return ChildCaptionDc(window);
-    return ui::WindowDc(window, GetWindowDC(window));
+    const Rect& frame = layout.WindowRect;
+    ui::RegionHandle area =
+        RegionOf(PaintedArea(layout, withLines), LeftAlone(layout, fullRepaint), {frame.left, frame.top});
+    if ((layout.Style & WS_CHILD) && PaintChildrenThroughRoot)
+        return ChildCaptionDc(window, frame, std::move(area));
+    return ClippedWindowDc(window, std::move(area));
+}
+
+// A window whose parent is the desktop is visible exactly when its own
+// WS_VISIBLE bit is set; a child also needs all its ancestors shown.
+bool IsShown(HWND window, uint32_t style)
+{
+    return (style & WS_CHILD) ? IsWindowVisible(window) != FALSE : (style & WS_VISIBLE) != 0;
+}
+
+uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)); }
+
+// Whether the window is of class "tty" (exactly, case-sensitive), asked of the
+// system once per window: a window's class never changes.
+bool IsTty(HWND window)
+{
+    static std::unordered_map<HWND, bool> known;
+    if (auto found = known.find(window); found != known.end())
+        return found->second;
+    char className[ClassNameBytes] = {};
+    GetClassNameA(window, className, ClassNameBytes);
+    if (known.size() >= KnownClassesLimit)
+        known.clear();
+    return known[window] = std::strcmp(className, "tty") == 0;
 }
 
 } // namespace
 
 bool PaintChildrenThroughRoot = true;
 
-void PaintCaption(HWND window, bool fullRepaint)
+void PaintCaption(HWND window, bool fullRepaint) { PaintCaption(window, fullRepaint, StyleOf(window)); }
+
+void PaintCaption(HWND window, bool fullRepaint, uint32_t style)
 {
-    if (!IsWindowVisible(window))
+    if (!IsShown(window, style))
         return;
-    char className[ClassNameBytes] = {};
-    GetClassNameA(window, className, ClassNameBytes);
-    if (std::strcmp(className, "tty") == 0)
+    if (IsTty(window))
         return;  // never painted
-    const CaptionLayout layout = ComputeCaptionLayout(window);
-    ui::WindowDc dc = CaptionDc(window, layout.Style);
+    const CaptionLayout layout = ComputeCaptionLayout(window, style);
+
+    // Composed off-screen in the order the steps overlap: surface, text with
+    // its shadow, edge, grooves. Only the pixels they set reach the window.
+    const CompositionBands bands = ComposedBands(layout);
+    HDC memory = Composition.prepare(bands.top.width(), bands.height());
+    if (!memory)
+        return;
+    const bool withLines = FontOf(layout).handle() != nullptr;  // without the font the later steps are left out
+    ui::WindowDc dc = CaptionDc(window, layout, fullRepaint, withLines);
     if (!dc)
         return;
-    ui::Canvas canvas(dc.get());
-    if (!fullRepaint)
-        Exclude(dc.get(), CaptionStripExclusion(layout));
-    for (const Rect& button : ProtectedButtonRects(layout))
-        Exclude(dc.get(), button);
-
-    if (IsWindowVisible(window))
-        PaintSurface(window, dc.get(), layout);
-    if (PaintCaptionText(window, canvas, layout) && PaintCaptionEdge(window, canvas, layout))
-        PaintSizingGrooves(window, canvas, layout);
+    const Rect& caption = layout.CaptionRect;
+    if (!PaintSurface(memory, layout))  // the text goes over the system's own background
+        BitBlt(memory, caption.left, caption.top, caption.width(), caption.height(), dc.get(), caption.left,
+               caption.top, SRCCOPY);
+    if (withLines) {
+        char text[WindowTextBytes] = {};
+        const int length = std::max(GetWindowTextA(window, text, WindowTextBytes), 0);
+        {
+            ui::Canvas canvas(memory);
+            PaintCaptionText(canvas, layout, text, length);
+        }
+        GdiFlush();
+        DrawLines({Composition.pixels(), Composition.width(), bands}, CaptionLines(layout));
+    }
+    if (!IsShown(window, StyleOf(window)))
+        return;  // hidden meanwhile: nothing is drawn on it
+    BitBlt(dc.get(), 0, bands.top.top, bands.top.width(), bands.top.height(), memory, 0, 0, SRCCOPY);
+    if (!bands.bottom.empty())
+        BitBlt(dc.get(), 0, bands.bottom.top, bands.bottom.width(), bands.bottom.height(), memory, 0,
+               bands.top.height(), SRCCOPY);
 }
 
 } // namespace lume

@@ -17,6 +17,8 @@ constexpr UINT MdiQueryTimeoutMs = 200;
 
 // The window's layout from its rectangle, style bits, active state and the settings.
 CaptionLayout ComputeCaptionLayout(HWND window);
+// The same, with the window's style read already.
+CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style);
 
 // Foreground for a top-level window; for a WS_CHILD window, the active MDI
 // child of the foreground frame. A frame that does not answer in time:
@@ -30,5 +32,7 @@ extern bool PaintChildrenThroughRoot;
 
 // Paints the window's caption: in full, or only the strip of its buttons.
 void PaintCaption(HWND window, bool fullRepaint);
+// The same, with the window's style read a moment ago (a sweep has it).
+void PaintCaption(HWND window, bool fullRepaint, uint32_t style);
 
 } // namespace lume

@@ -92,43 +92,38 @@ void LoadTextureSurface(bool active)
     (active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture) = std::move(texture);
 }
 
-void PaintSurface(HWND window, HDC dc, const CaptionLayout& layout)
+bool PaintSurface(HDC dc, const CaptionLayout& layout)
 {
     const bool active = layout.IsActive;
     switch (LookOf(active).Surface) {
     case SurfaceKind::Gradation:
-        StretchGradient(window, dc, active ? Surfaces->ActiveGradient : Surfaces->InactiveGradient,
-                        layout.CaptionRect);
-        break;
+        return StretchGradient(dc, active ? Surfaces->ActiveGradient : Surfaces->InactiveGradient, layout.CaptionRect);
     case SurfaceKind::Texture:
-        TileTexture(window, dc, active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture, layout.CaptionRect);
-        break;
+        return TileTexture(dc, active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture, layout.CaptionRect);
     case SurfaceKind::Default:
-        break;  // the system's own background stays
+        break;
     }
+    return false;  // the system's own background stays
 }
 
-void StretchGradient(HWND window, HDC dc, const SurfaceBitmap& gradient, const Rect& caption)
+bool StretchGradient(HDC dc, const SurfaceBitmap& gradient, const Rect& caption)
 {
-    if (!IsWindowVisible(window))
-        return;
     ui::MemoryDc source(gradient.bitmap.get());
     if (!source.get())
-        return;
+        return false;
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, caption.left, caption.top, caption.width(), caption.height(), source.get(), 0, 0,
-               gradient.width, gradient.height, SRCCOPY);
+    return StretchBlt(dc, caption.left, caption.top, caption.width(), caption.height(), source.get(), 0, 0,
+                      gradient.width, gradient.height, SRCCOPY);
 }
 
-void TileTexture(HWND window, HDC dc, const SurfaceBitmap& texture, const Rect& caption)
+bool TileTexture(HDC dc, const SurfaceBitmap& texture, const Rect& caption)
 {
-    if (!IsWindowVisible(window))
-        return;
     ui::MemoryDc source(texture.bitmap.get());
     if (!source.get())
-        return;
+        return false;  // also a texture without pixels: tiling would never advance
     for (const Rect& tile : TextureTiles(caption, texture.width, texture.height))
         BitBlt(dc, tile.left, tile.top, tile.width(), tile.height(), source.get(), 0, 0, SRCCOPY);
+    return true;
 }
 
 } // namespace lume

@@ -43,9 +43,10 @@ void BuildCaptionSurfaces();
 void BuildGradientSurface(bool active);
 void LoadTextureSurface(bool active);
 
-// The background step of a paint, into the window DC.
-void PaintSurface(HWND window, HDC dc, const CaptionLayout& layout);
-void StretchGradient(HWND window, HDC dc, const SurfaceBitmap& gradient, const Rect& caption);
-void TileTexture(HWND window, HDC dc, const SurfaceBitmap& texture, const Rect& caption);
+// The background step of a paint, into the DC the caption is composed in:
+// false when it drew nothing there, and the system's background stays.
+bool PaintSurface(HDC dc, const CaptionLayout& layout);
+bool StretchGradient(HDC dc, const SurfaceBitmap& gradient, const Rect& caption);
+bool TileTexture(HDC dc, const SurfaceBitmap& texture, const Rect& caption);
 
 } // namespace lume

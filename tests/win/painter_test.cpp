@@ -281,6 +281,38 @@ TEST_F(PainterTest, HiddenWindowIsNotTouched)
     EXPECT_TRUE(CaptureScreen(area) == before);
 }
 
+// A window of this thread hides itself when the painter reads its title,
+// which it does after taking the window's DC and before the blit.
+LRESULT CALLBACK HidesWhenAskedForItsTitle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETTEXT && IsWindowVisible(window))
+        ShowWindow(window, SW_HIDE);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(PainterTest, WindowHiddenBetweenTheStartOfAPaintAndItsBlitGetsNoPixels)
+{
+    BothLooks(SurfaceKind::Texture);
+    WNDCLASSA shy{};
+    shy.lpfnWndProc = HidesWhenAskedForItsTitle;
+    shy.hInstance = GetModuleHandleA(nullptr);
+    shy.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    shy.lpszClassName = "LumeShySample";
+    RegisterClassA(&shy);
+    const RECT area{500, 400, 900, 700};
+    Capture before = CaptureScreenSettled(area);
+    HWND window = CreateWindowExA(0, shy.lpszClassName, "Shy", WS_OVERLAPPEDWINDOW, area.left, area.top,
+                                  area.right - area.left, area.bottom - area.top, nullptr, nullptr, shy.hInstance,
+                                  nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    PumpUntilQuiet();
+    PaintCaption(window, true);
+    EXPECT_FALSE(IsWindowVisible(window)) << "the painter did not read the title";
+    PumpUntilQuiet();
+    EXPECT_TRUE(CaptureScreenSettled(area) == before);
+    DestroyWindow(window);
+}
+
 TEST_F(PainterTest, LongTitleDrawsItsFirst256Bytes)
 {
     BothLooks(SurfaceKind::Gradation);
