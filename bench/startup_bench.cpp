@@ -1,6 +1,6 @@
 // Start-up of LumeLume among 50 sample windows, to the end of its first paint
 // sweep (the hook's mapping appears right after it), against the start of a
-// minimal Win32 program.
+// minimal Win32 program that also loads a font and draws one line of text.
 #include <windows.h>
 
 #include <cstdio>

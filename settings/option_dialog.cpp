@@ -8,6 +8,7 @@
 #include "resources/texts.h"
 #include "settings/option_labels.h"
 #include "ui/dialog_controls.h"
+#include "ui/late_library.h"
 
 namespace lume {
 
@@ -33,7 +34,8 @@ TDlgOption::TDlgOption(HWND owner, OptionPickers pickers) : owner_(owner), picke
 {
     // FormCreate: the working fonts exist from here (members), with default attributes.
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&classes);
+    if (auto initialize = ui::LateBound<decltype(InitCommonControlsEx)>("comctl32.dll", "InitCommonControlsEx"))
+        initialize(&classes);
     ui::RegisterDialogControlClasses();
     const OptionFormDescription& form = OptionForm();
     createWindow("TDlgOption", form.title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU,

@@ -5,6 +5,7 @@
 #include "resources/texts.h"
 #include "settings/option_dialog.h"
 #include "settings/option_labels.h"
+#include "ui/late_library.h"
 
 namespace lume {
 
@@ -35,7 +36,8 @@ OptionPickers PlatformPickers()
         choose.rgbResult = color;
         choose.lpCustColors = customColors;
         choose.Flags = CC_RGBINIT;
-        if (!ChooseColorA(&choose))
+        auto chooseColorA = ui::LateBound<decltype(ChooseColorA)>("comdlg32.dll", "ChooseColorA");
+        if (!chooseColorA || !chooseColorA(&choose))
             return false;
         color = choose.rgbResult;
         return true;
@@ -51,7 +53,8 @@ OptionPickers PlatformPickers()
         open.lpstrFile = file;
         open.nMaxFile = MAX_PATH;
         open.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
-        if (!GetOpenFileNameA(&open))
+        auto getOpenFileNameA = ui::LateBound<decltype(GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+        if (!getOpenFileNameA || !getOpenFileNameA(&open))
             return false;
         path = file;
         return true;
@@ -64,7 +67,8 @@ OptionPickers PlatformPickers()
         choose.lpLogFont = &logFont;
         choose.rgbColors = font.color;
         choose.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_FORCEFONTEXIST;
-        if (!ChooseFontA(&choose))
+        auto chooseFontA = ui::LateBound<decltype(ChooseFontA)>("comdlg32.dll", "ChooseFontA");
+        if (!chooseFontA || !chooseFontA(&choose))
             return false;
         font.setFace(logFont.lfFaceName);
         font.height = logFont.lfHeight;

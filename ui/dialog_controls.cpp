@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/handles.h"
+#include "ui/late_library.h"
 
 namespace lume::ui {
 
@@ -44,7 +45,8 @@ LRESULT CALLBACK FilteredEditProc(HWND window, UINT message, WPARAM wParam, LPAR
         MessageBeep(0);
         return 0;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    static auto defaultProc = LateBound<decltype(DefSubclassProc)>("comctl32.dll", "DefSubclassProc");
+    return defaultProc ? defaultProc(window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
 }
 
 void RegisterOnce(const char* name, WNDPROC procedure, HBRUSH background)
@@ -77,7 +79,8 @@ void SetSwatchColor(HWND swatch, COLORREF color)
 
 void FilterTyping(HWND edit, bool (*accepts)(char) noexcept)
 {
-    SetWindowSubclass(edit, FilteredEditProc, 1, reinterpret_cast<DWORD_PTR>(accepts));
+    if (auto subclass = LateBound<decltype(SetWindowSubclass)>("comctl32.dll", "SetWindowSubclass"))
+        subclass(edit, FilteredEditProc, 1, reinterpret_cast<DWORD_PTR>(accepts));
 }
 
 } // namespace lume::ui
