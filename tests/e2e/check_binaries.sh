@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The hook library's export and import tables, and its size.
+# The hook library's export and import tables, its unwind data on x64, and its size.
 #   check_binaries.sh OBJDUMP LUMEHOOK_DLL
 set -euo pipefail
 objdump=$1 dll=$2
@@ -16,6 +16,12 @@ grep -q 'Ordinal Base.*1' <<< "$table" || fail "ordinal base is not 1"
 
 imports=$(echo "$table" | grep 'DLL Name:' | awk '{print $3}' | sort | tr '\n' ' ')
 [ "$imports" = "KERNEL32.dll USER32.dll " ] || fail "imports are: $imports"
+
+# x64 unwinds through the exception directory (.pdata); x86 has none.
+if grep -q 'pei-x86-64' <<< "$table"; then
+  pdata_size=$(awk '/Exception Directory/ {print $4}' <<< "$table")
+  [ -n "$pdata_size" ] && [ "$((16#$pdata_size))" -gt 0 ] || fail "no exception directory: no unwind data"
+fi
 
 size=$(stat -c %s "$dll")
 [ "$size" -le 16384 ] || fail "lumehook.dll is $size bytes, over 16 KiB"
