@@ -84,6 +84,13 @@ BmpCheck CheckBmpHeader(const uint8_t* head, size_t headBytes, uint64_t fileSize
         if (colorsUsed > maxColors)
             return verdict(BmpVerdict::Invalid);
         tableBytes = (colorsUsed ? colorsUsed : maxColors) * (core ? 3 : 4);
+    } else {
+        // A colour table that deeper bitmaps may carry too: the platform reads
+        // it with the headers, so the file must hold it, and it is never longer
+        // than the 256 entries a head of BmpHeadBytes holds.
+        if (colorsUsed > 256)
+            return verdict(BmpVerdict::Invalid);
+        tableBytes += uint64_t{colorsUsed} * 4;
     }
 
     if (layout.compression == BiRle8 || layout.compression == BiRle4) {

@@ -29,6 +29,10 @@ std::string OptionsFilePath()
 
 bool FileExists(const std::string& path)
 {
+    // A search pattern "exists" whenever some file matches it, but names none.
+    // (No cp932 trail byte is '*' or '?'.)
+    if (path.find_first_of("*?") != std::string::npos)
+        return false;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)

@@ -85,3 +85,23 @@ TEST(BmpHeader, RejectsWhatItCannotRead)
     lume::test::PutLittleEndian(offsetInHeader, 10, 20, 4);
     EXPECT_EQ(Verdict(offsetInHeader), BmpVerdict::Invalid);
 }
+
+TEST(BmpHeader, ColourTableOfDeeperBitmapsIsCountedAndBounded)
+{
+    // 24 and 32 bits per pixel with biClrUsed: the table lies between the
+    // headers (and masks) and the pixels, and must be in the file.
+    for (uint32_t compression : {0u, 3u}) {
+        auto withTable = MakeBmp(40, 1, 1, 32, compression);
+        lume::test::PutLittleEndian(withTable, 46, 2, 4);
+        EXPECT_EQ(Verdict(withTable), BmpVerdict::CutShort) << "the file lacks the two entries";
+        withTable.insert(withTable.begin() + 54 + (compression ? 12 : 0), 8, 0);
+        lume::test::PutLittleEndian(withTable, 10, static_cast<uint32_t>(withTable.size() - 4), 4);
+        EXPECT_EQ(Verdict(withTable), BmpVerdict::Valid) << compression;
+    }
+    // More entries than a head holds, up to the largest count: refused.
+    for (uint32_t colors : {257u, 0x10000u, 0xFFFFFFFFu}) {
+        auto tooMany = MakeBmp(40, 1, 1, 24);
+        lume::test::PutLittleEndian(tooMany, 46, colors, 4);
+        EXPECT_EQ(Verdict(tooMany, 1ull << 30), BmpVerdict::Invalid) << colors;
+    }
+}

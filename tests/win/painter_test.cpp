@@ -449,11 +449,20 @@ TEST_F(TextureFileTest, FailuresGiveTheirMessagesKeepTheOldBitmapAndStopTheBuild
     EXPECT_EQ(Surfaces->InactiveTexture.width, 0) << "a file of zero bytes: an empty bitmap";
     RemoveDirectoryA(folder.c_str());
     Settings.Inactive.Texture = Write("twenty.bmp", MakeBmp(40, 20, 20, 24));
-    // A missing file: the stripes.
-    Settings.Active.Texture = TempFile("lume_no_such_texture.bmp");
-    BuildCaptionSurfaces();
-    EXPECT_EQ(Surfaces->ActiveTexture.width, 32);
-    EXPECT_EQ(Surfaces->InactiveTexture.width, 20);
+    // A missing file, and a pattern that files match but that names none: the stripes.
+    for (const char* missing : {"lume_no_such_texture.bmp", "lume_texture_*.bmp", "lume_texture_twent?.bmp"}) {
+        Settings.Active.Texture = TempFile(missing);
+        BuildCaptionSurfaces();
+        EXPECT_EQ(Surfaces->ActiveTexture.width, 32) << missing;
+        EXPECT_EQ(Surfaces->InactiveTexture.width, 20);
+    }
+    // A deeper bitmap's colour table: read with the headers, so it must be in
+    // the file, and never longer than 256 entries.
+    auto tableMissing = MakeBmp(40, 2, 2, 24);
+    PutLittleEndian(tableMissing, 46, 256, 4);
+    EXPECT_EQ(ErrorOf(Write("table_missing.bmp", tableMissing)), texts::StreamReadError);
+    PutLittleEndian(tableMissing, 46, 100000, 4);
+    EXPECT_EQ(ErrorOf(Write("table_huge.bmp", tableMissing)), texts::InvalidBitmap);
 }
 
 } // namespace
