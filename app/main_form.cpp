@@ -45,10 +45,19 @@ TFrmMain::TFrmMain(bool settleRepaint, OptionPickers pickers) : pickers_(std::mo
 
 TFrmMain::~TFrmMain()
 {
-    ui::Application::instance().guard([this] { FormDestroy(); });
-    tskTray_.reset();  // deletes the icon from the tray
+    ShutDown();
     tskMenu_.reset();
     destroyWindow();
+}
+
+void TFrmMain::ShutDown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    notifications_.reset();  // no paint after the drawing objects are gone
+    ui::Application::instance().guard([this] { FormDestroy(); });
+    tskTray_.reset();  // deletes the icon from the tray
 }
 
 void TFrmMain::CreateDrawingObjects()
@@ -103,18 +112,25 @@ LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case UM_CAPTIONCHANGED:
     case UM_CAPTIONTOUCHED:
         Form::handleMessage(message, wParam, lParam);  // the default handling first, which does nothing
-        notifications_->handleMessage(message, wParam, lParam);
+        if (notifications_)
+            notifications_->handleMessage(message, wParam, lParam);
         return 0;
     case UM_WINDOWPOSCHANGED:
     case WM_TIMER:
-        if (notifications_->handleMessage(message, wParam, lParam))
+        if (notifications_ && notifications_->handleMessage(message, wParam, lParam))
             return 0;
         break;
+    case WM_ENDSESSION:
+        // The process is ended right after this returns, without its own end:
+        // the options are saved and every caption restored now.
+        if (wParam)
+            ShutDown();
+        return 0;
     case WM_CLOSE:
         MenuItemEXITClick();
         return 0;
     default:
-        if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        if (message == taskbarCreated_ && taskbarCreated_ != 0 && tskTray_) {
             tskTray_->ShellRestarted();
             return 0;
         }

@@ -36,6 +36,9 @@ public:
 private:
     void FormCreate();
     void FormDestroy();
+    // FormDestroy and the tray icon's deletion, once: at the end of the
+    // message loop, or when the session ends before it.
+    void ShutDown();
     void CreateDrawingObjects();
     void FreeDrawingObjects();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,6 +48,7 @@ private:
     ui::BitmapHandle imgError_;  // the substitute texture's picture
     std::unique_ptr<CaptionNotifications> notifications_;
     UINT taskbarCreated_ = 0;
+    bool shutDown_ = false;
     OptionPickers pickers_;
 };
 

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The Wine session ended as a log-off ends it (wineboot -e) while the program
+# runs: it still saves its options, as at every exit, and leaves no process.
+#   endsession_e2e.sh BUILD_DIR
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+build=$1
+work=$(mktemp -d)
+samples_pid= program_pid=
+trap 'kill $samples_pid $program_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+
+start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
+samples_pid=$!
+wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+# A file of an earlier save with one key: a save writes every key.
+printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
+cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+wait_until 10 probe tray || fail "the program did not start"
+wait_until 5 painted "Sizable window" || fail "not painted"
+
+wineboot -e >/dev/null 2>&1 || true
+wait_until 10 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program outlived the session"
+program_pid=
+ini=$(tr -d '\r' < "$work/LumeLume.ini")
+for key in Surface=Texture ShadowShift=2 NoButtons=0 NoCloseButton=0; do
+  grep -q -x "$key" <<< "$ini" || fail "the options were not saved at the session's end: no $key in: $ini"
+done
+echo "session end: the options saved"
