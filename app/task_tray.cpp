@@ -93,7 +93,7 @@ TTaskTray::~TTaskTray()
     *alive_ = false;
 }
 
-void TTaskTray::RefreshTrayIcon()
+void TTaskTray::RefreshTrayIcon(bool orModify)
 {
     if (!registered_)
         return;
@@ -110,7 +110,10 @@ void TTaskTray::RefreshTrayIcon()
     std::memset(iconData_.szTip, 0, sizeof iconData_.szTip);
     std::string tip = TrayTipText(tipString_);
     std::memcpy(iconData_.szTip, tip.data(), tip.size());
-    if (!TrayShellNotify(inTray_ ? NIM_MODIFY : NIM_ADD, &iconData_))
+    bool shown = TrayShellNotify(inTray_ ? NIM_MODIFY : NIM_ADD, &iconData_);
+    if (!shown && !inTray_ && orModify)
+        shown = TrayShellNotify(NIM_MODIFY, &iconData_);
+    if (!shown)
         throw UserError(texts::TrayRegistrationFailed);
     inTray_ = true;
 }
@@ -125,9 +128,10 @@ void TTaskTray::RemoveTrayIcon()
 
 void TTaskTray::ShellRestarted()
 {
-    // The new shell knows no icon of ours: add it again if it should be there.
+    // A new shell knows no icon of ours: add it again if it should be there.
+    // The shell may also announce itself while it still has the icon.
     inTray_ = false;
-    RefreshTrayIcon();
+    RefreshTrayIcon(true);
 }
 
 void TTaskTray::setTipString(const std::string& tip)

@@ -65,7 +65,9 @@ public:
     std::function<void(TTaskTray*, MouseButton, uint8_t shift, int x, int y)> OnMouseUp;
 
     // The shell talks only through these two.
-    void RefreshTrayIcon();
+    // `orModify`: an add the shell refuses is tried as a modification, for a
+    // shell that announced itself while it still held the icon.
+    void RefreshTrayIcon(bool orModify = false);
     void RemoveTrayIcon();
     // The shell has restarted: the icon goes back into the new tray.
     void ShellRestarted();

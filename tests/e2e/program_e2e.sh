@@ -58,6 +58,11 @@ for title in "${qualifying[@]}"; do
 done
 probe same "No system menu" "$(winpath "$work/system-No system menu")" || fail "a window without system menu was painted"
 
+echo "-- the shell announces itself while the icon is there: no error, the icon stays"
+probe taskbarcreated || fail "the program did not take TaskbarCreated"
+! wait_until 1 probe visible "#32770" || fail "an error box after TaskbarCreated"
+probe tray || fail "the tray icon went after TaskbarCreated"
+
 echo "-- a title change is repainted"
 for round in 1 2 3; do
   wait_until 3 look_is "Ticker*" gradient || look_is "Ticker*" stripes || fail "the ticker's new title was not painted"

@@ -123,6 +123,32 @@ TEST_F(TrayTest, RegistrationTipAndIconCalls)
     EXPECT_TRUE(Calls.empty()) << "an icon again does not re-add it";
 }
 
+// A shell that refuses to add an icon it still holds, and can modify it.
+BOOL ShellHoldingTheIcon(DWORD message, NOTIFYICONDATAA* data)
+{
+    RecordShellCall(message, data);
+    return message == NIM_MODIFY;
+}
+
+TEST_F(TrayTest, ShellAnnouncedWhileItStillHasTheIcon)
+{
+    TTaskTray tray(&owner_);
+    tray.setIcon(icon_);
+    tray.setRegistered(true);
+    Calls.clear();
+    TrayShellNotify = ShellHoldingTheIcon;
+    EXPECT_EQ(ErrorOf([&] { tray.ShellRestarted(); }), "") << "the icon is there: no error";
+    ASSERT_EQ(Calls.size(), 2u);
+    EXPECT_EQ(Calls[0].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(Calls[1].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_TRUE(tray.InTray());
+    // A shell that can do neither: the error, as before.
+    ShellAnswer = FALSE;
+    TrayShellNotify = RecordShellCall;
+    EXPECT_EQ(ErrorOf([&] { tray.ShellRestarted(); }), texts::TrayRegistrationFailed);
+    ShellAnswer = TRUE;
+}
+
 TEST_F(TrayTest, IconIdsAndTheirErrors)
 {
     TTaskTray first(&owner_);
