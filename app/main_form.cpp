@@ -170,10 +170,16 @@ void TFrmMain::ItemOptionClick()
         }
     } close{this, dialog};
     dialog->Fill(Settings, *NormalFont, *ToolFont);
+    dialog->FillExclusions(ExcludedPrograms);
     dialog->UpdateFontLabels();
     if (dialog->ShowModal() != ModalOk)
         return;
     dialog->CopyBack(Settings, *NormalFont, *ToolFont);
+    // Programs left alone from now on go back to the system's look at once;
+    // those no longer left alone are painted by the sweep.
+    const ExclusionList added = dialog->Exclusions().addedSince(ExcludedPrograms);
+    ExcludedPrograms = dialog->Exclusions();
+    RestoreProgramWindows(added);
     BuildCaptionSurfaces();
     SweepWindows(true);
 }

@@ -2,6 +2,7 @@
 
 #include "app/sweep_filter.h"
 #include "painter/painter.h"
+#include "painter/window_program.h"
 
 namespace lume {
 
@@ -45,6 +46,21 @@ BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
         RestoreFrame(window);
     }
     return TRUE;
+}
+
+void RestoreProgramWindows(const ExclusionList& programs)
+{
+    if (programs.empty())
+        return;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            if (IsSweepCandidate(StyleOf(window)) &&
+                reinterpret_cast<const ExclusionList*>(list)->contains(ProgramFileNameOf(window)))
+                // Queued for the window's own thread: a program that hangs holds nothing up.
+                RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&programs));
 }
 
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM)

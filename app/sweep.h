@@ -3,12 +3,18 @@
 #pragma once
 #include <windows.h>
 
+#include "settings/exclusion_list.h"
+
 namespace lume {
 
 // How long the restore sweep waits for each window's answer.
 constexpr UINT RestoreTimeoutMs = 200;
 
 void SweepWindows(bool paint);
+
+// Every window of the listed programs redraws its frame, its descendants' too,
+// in the system's own look.
+void RestoreProgramWindows(const ExclusionList& programs);
 
 BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint);
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM unused);

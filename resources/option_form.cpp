@@ -62,7 +62,7 @@ OptionFormDescription Describe()
     form.clientHeight = 376;
     form.fontFace = "ＭＳ Ｐ明朝";
     form.memoFace = "ＭＳ 明朝";
-    form.pageTitles = {"アクティブ", "非アクティブ", "ア・非共通", "その他"};
+    form.pageTitles = {"アクティブ", "非アクティブ", "ア・非共通", "その他", "除外"};
     auto& c = form.controls;
     c.push_back({"PageControl1", K::PageControl, P::Frame, "", 8, 8, 433, 329, ""});
     AddLookPage(c, P::Active, "Act", "GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4");
@@ -83,6 +83,12 @@ OptionFormDescription Describe()
     c.push_back({"MemoOther", K::Memo, P::Other, "GroupBoxOther", 16, 24, 377, 241,
                  "現在のところ、これ以外に設定できる項目はありません。\r\n\r\n"
                  "ほかにカスタマイズしたいところがあれば、ぜひお知らせください。"});
+    c.push_back({"LblExclude", K::Label, P::Exclude, "", 8, 8, 409, 13, "タイトルバーを描画しないプログラム："});
+    c.push_back({"LstExclude", K::ListBox, P::Exclude, "", 8, 26, 409, 196, ""});
+    c.push_back({"EdtExclude", K::Edit, P::Exclude, "", 8, 232, 233, 21, ""});
+    c.push_back({"BtnExcludeAdd", K::Button, P::Exclude, "", 248, 232, 81, 21, "追加"});
+    c.push_back({"BtnExcludeDelete", K::Button, P::Exclude, "", 336, 232, 81, 21, "削除"});
+    c.push_back({"BtnExcludeRunning", K::Button, P::Exclude, "", 8, 264, 161, 21, "実行中から選択…"});
     c.push_back({"OKBtn", K::Button, P::Frame, "", 288, 346, 73, 24, "OK"});
     c.push_back({"CancelBtn", K::Button, P::Frame, "", 368, 346, 73, 24, "CANCEL"});
     return form;

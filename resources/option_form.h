@@ -6,10 +6,11 @@
 
 namespace lume {
 
-enum class ControlKind { PageControl, GroupBox, RadioGroup, Button, Label, Swatch, Edit, SpinEdit, CheckBox, Memo };
+enum class ControlKind { PageControl, GroupBox, RadioGroup, Button, Label, Swatch, Edit, SpinEdit, CheckBox, Memo, ListBox };
 
-// Pages in their order; Frame holds what lies outside the pages.
-enum class OptionPage { Active, Inactive, Common, Other, Frame };
+// Pages in their order; Frame holds what lies outside the pages. Exclude, the
+// programs left alone, comes after the four pages of the settings record.
+enum class OptionPage { Active, Inactive, Common, Other, Exclude, Frame };
 
 struct ControlRecord {
     std::string name;

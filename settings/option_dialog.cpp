@@ -149,6 +149,10 @@ void TDlgOption::createControls()
         case ControlKind::CheckBox:
             made = make("BUTTON", record.text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, x, y, w, h, id, record.name, page);
             break;
+        case ControlKind::ListBox:
+            made = make("LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+                        x, y, w, h, id, record.name, page);
+            break;
         case ControlKind::Memo:
             made = make("EDIT", record.text, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL, WS_EX_CLIENTEDGE,
                         x, y, w, h, id, record.name, page);
@@ -173,6 +177,8 @@ void TDlgOption::createControls()
         {"BtnActTexture", [this] { BtnActTextureClick(); }},   {"BtnInactTexture", [this] { BtnInactTextureClick(); }},
         {"BtnFontNormal", [this] { BtnFontNormalClick(); }},   {"Button1", [this] { Button1Click(); }},
         {"OKBtn", [this] { OKBtnClick(); }},                   {"CancelBtn", [this] { CancelBtnClick(); }},
+        {"BtnExcludeAdd", [this] { BtnExcludeAddClick(); }},   {"BtnExcludeDelete", [this] { BtnExcludeDeleteClick(); }},
+        {"BtnExcludeRunning", [this] { BtnExcludeRunningClick(); }},
     };
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "settings/caption_settings.h"
+#include "settings/exclusion_list.h"
 #include "ui/font.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -22,6 +23,8 @@ struct OptionPickers {
     std::function<bool(HWND owner, COLORREF& color, COLORREF* customColors)> pickColor;
     std::function<bool(HWND owner, std::string& path)> pickFile;
     std::function<bool(HWND owner, ui::FontSpec& font)> pickFont;
+    // One of the programs that now show captioned windows, or none.
+    std::function<bool(HWND owner, std::string& program)> pickProgram;
 };
 OptionPickers PlatformPickers();
 
@@ -38,6 +41,9 @@ public:
     // Step 8's copy: the controls and working fonts back into the settings.
     void CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const;
     void UpdateFontLabels();
+    // The last page: a working copy of the programs left alone.
+    void FillExclusions(const ExclusionList& list);
+    const ExclusionList& Exclusions() const { return exclusions_; }
     // Shows the dialog and runs until OK, CANCEL, Esc or the close box: ModalOk or ModalCancel.
     int ShowModal();
 
@@ -55,6 +61,9 @@ public:
     void BtnInactTextureClick() { PickFile("EdtInactTexture"); }
     void BtnFontNormalClick() { PickFont(FontNormal); }
     void Button1Click() { PickFont(FontTool); }
+    void BtnExcludeAddClick();
+    void BtnExcludeDeleteClick();
+    void BtnExcludeRunningClick();
     void OKBtnClick() { modalResult_ = ModalOk; }
     void CancelBtnClick() { modalResult_ = ModalCancel; }
 
@@ -78,6 +87,7 @@ private:
     void PickFile(const std::string& edit);
     void PickFont(ui::Font& font);
     void setSwatchColor(const std::string& name, COLORREF color);
+    void showExclusions();
     void setChecked(const std::string& name, bool checked);
     void selectItem(const std::string& radioGroup, int item);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -92,6 +102,7 @@ private:
     std::map<HWND, int> pageOf_;         // page window -> page index
     std::map<std::string, std::function<void()>> clicks_;
     int modalResult_ = 0;
+    ExclusionList exclusions_;
 };
 
 } // namespace lume

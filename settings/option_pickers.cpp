@@ -5,6 +5,8 @@
 #include "resources/texts.h"
 #include "settings/option_dialog.h"
 #include "settings/option_labels.h"
+#include "painter/window_program.h"
+#include "ui/handles.h"
 #include "ui/late_library.h"
 
 namespace lume {
@@ -77,6 +79,22 @@ OptionPickers PlatformPickers()
                                           (logFont.lfUnderline ? ui::FontUnderline : 0) |
                                           (logFont.lfStrikeOut ? ui::FontStrikeOut : 0));
         font.color = choose.rgbColors;
+        return true;
+    };
+    pickers.pickProgram = [](HWND owner, std::string& program) {
+        // The names as a menu at the pointer; the chosen one is the answer.
+        const std::vector<std::string> names = RunningProgramNames();
+        ui::MenuHandle menu(CreatePopupMenu());
+        for (size_t i = 0; i < names.size(); ++i)
+            AppendMenuA(menu.get(), MF_STRING, i + 1, names[i].c_str());
+        POINT at{};
+        GetCursorPos(&at);
+        const UINT chosen = static_cast<UINT>(
+            TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner,
+                           nullptr));
+        if (chosen == 0 || chosen > names.size())
+            return false;
+        program = names[chosen - 1];
         return true;
     };
     return pickers;

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <utility>
+#include <vector>
 
 #include "core/user_error.h"
 #include "resources/texts.h"
@@ -13,10 +14,55 @@ namespace lume {
 CaptionSettings Settings;
 std::unique_ptr<ui::Font> NormalFont;
 std::unique_ptr<ui::Font> ToolFont;
+ExclusionList ExcludedPrograms;
 
 namespace {
 
 constexpr DWORD ProfileBufferBytes = 1024;
+
+[[noreturn]] void CannotWrite(const std::string& path)
+{
+    std::string message = texts::CannotWriteFormat;
+    message.replace(message.find("%s"), 2, path);
+    throw UserError(message);
+}
+
+std::string ProfileValue(const std::string& path, const char* section, const char* key, const char* fallback)
+{
+    char value[ProfileBufferBytes] = {};
+    DWORD length = GetPrivateProfileStringA(section, key, fallback, value, ProfileBufferBytes, path.c_str());
+    return std::string(value, length < ProfileBufferBytes ? length : ProfileBufferBytes - 1);
+}
+
+// The key names of a section, as the profile API lists them.
+std::vector<std::string> SectionKeys(const std::string& path, const char* section)
+{
+    std::vector<char> buffer(4096);
+    DWORD length = 0;
+    // A list cut short comes back with its size less two: ask again with more room.
+    while ((length = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                              path.c_str())) == buffer.size() - 2 &&
+           buffer.size() < (1u << 24))
+        buffer.resize(buffer.size() * 4);
+    std::vector<std::string> keys;
+    for (size_t start = 0; start < length;) {
+        std::string key(buffer.data() + start);
+        start += key.size() + 1;
+        if (!key.empty())
+            keys.push_back(std::move(key));
+    }
+    return keys;
+}
+
+void SaveExclusions(const std::string& path)
+{
+    const ExclusionWrites writes = WritesForExclusions(ExcludedPrograms, SectionKeys(path, ExcludeSection));
+    if (writes.eraseSection && !WritePrivateProfileStringA(ExcludeSection, nullptr, nullptr, path.c_str()))
+        CannotWrite(path);
+    for (const auto& [key, value] : writes.set)
+        if (!WritePrivateProfileStringA(ExcludeSection, key.c_str(), value.c_str(), path.c_str()))
+            CannotWrite(path);
+}
 
 } // namespace
 
@@ -53,11 +99,12 @@ void LoadOptionsFrom(const std::string& path)
     if (!FileExists(path))
         FirstRunNotice();
     auto read = [&](const char* section, const char* key, const char* fallback) {
-        char value[ProfileBufferBytes] = {};
-        DWORD length = GetPrivateProfileStringA(section, key, fallback, value, ProfileBufferBytes, path.c_str());
-        return std::string(value, length < ProfileBufferBytes ? length : ProfileBufferBytes - 1);
+        return ProfileValue(path, section, key, fallback);
     };
     ReadOptions(read, Settings, NormalFont->attributes(), ToolFont->attributes(), ui::ScreenPixelsPerInch());
+    ExcludedPrograms = ReadExclusions(SectionKeys(path, ExcludeSection), [&](const std::string& key) {
+        return ProfileValue(path, ExcludeSection, key.c_str(), "");
+    });
 }
 
 void SaveOptions() { SaveOptionsTo(OptionsFilePath()); }
@@ -68,11 +115,9 @@ void SaveOptionsTo(const std::string& path)
         return WritePrivateProfileStringA(section, key, value.c_str(), path.c_str()) != 0;
     };
     if (WriteOptions(write, Settings, std::as_const(*NormalFont).attributes(), std::as_const(*ToolFont).attributes(),
-                     ui::ScreenPixelsPerInch())) {
-        std::string message = texts::CannotWriteFormat;
-        message.replace(message.find("%s"), 2, path);
-        throw UserError(message);
-    }
+                     ui::ScreenPixelsPerInch()))
+        CannotWrite(path);
+    SaveExclusions(path);  // after [Common]
 }
 
 } // namespace lume

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/caption_settings.h"
+#include "settings/exclusion_list.h"
 #include "ui/font.h"
 
 namespace lume {
@@ -16,16 +17,20 @@ extern CaptionSettings Settings;
 // window's creation to its destruction.
 extern std::unique_ptr<ui::Font> NormalFont;
 extern std::unique_ptr<ui::Font> ToolFont;
+// The programs whose windows are never painted; loaded and saved with the
+// settings, in a section of its own, and edited on the dialog's last page.
+extern ExclusionList ExcludedPrograms;
 
 // The program file's path with its extension replaced by ".ini".
 std::string OptionsFilePath();
 
-// Reads every key (the first-run notice first when there is no file); never
-// creates or writes the file.
+// Reads every key (the first-run notice first when there is no file), then
+// the exclusion list; never creates or writes the file.
 void LoadOptions();
 void LoadOptionsFrom(const std::string& path);
 
-// Writes every key in order; a failed write stops there and raises
+// Writes every key in order, then the exclusion list (keys renumbered from
+// 1, the rest of its section removed); a failed write stops there and raises
 // UserError("<path> に書き込めません"). The record is left as it is.
 void SaveOptions();
 void SaveOptionsTo(const std::string& path);

@@ -39,6 +39,7 @@ private:
 
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
+inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 
 template <class Object>
 using GdiObject = UniqueHandle<Object, &DeleteGdiObject>;
@@ -47,6 +48,7 @@ using FontHandle = GdiObject<HFONT>;
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 using KernelHandle = UniqueHandle<HANDLE, &CloseKernelHandle>;
+using MenuHandle = UniqueHandle<HMENU, &DestroyMenuHandle>;
 
 // A DC that belongs to a window, given back with ReleaseDC.
 class WindowDc {

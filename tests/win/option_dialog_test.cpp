@@ -219,7 +219,7 @@ TEST_F(OptionDialogTest, SpinEditsAndTheModalEnds)
     EXPECT_EQ(dialog.text("SpinEdtShadow"), "-1");
 }
 
-TEST_F(OptionDialogTest, ScreenshotsOfTheFourPages)
+TEST_F(OptionDialogTest, ScreenshotsOfThePages)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     CaptionSettings settings;
@@ -227,7 +227,7 @@ TEST_F(OptionDialogTest, ScreenshotsOfTheFourPages)
     dialog.Fill(settings, *NormalFont, *ToolFont);
     dialog.UpdateFontLabels();
     ShowModalWhile(dialog, [&] {
-        for (int page = 0; page < 4; ++page) {
+        for (int page = 0; page < 5; ++page) {
             TabCtrl_SetCurSel(dialog.control("PageControl1"), page);
             NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));

@@ -231,6 +231,41 @@ TEST_F(SettingsTest, HandEditedFileLoadsAndSavesBack)
     EXPECT_TRUE(has("NormalFontName=" + std::string(31, 'F')));
 }
 
+TEST_F(SettingsTest, ExclusionListRoundTrip)
+{
+    // A file of an earlier version: nothing excluded, and saved byte for byte
+    // as before, with no section of its own.
+    std::string earlier = folder_.file("earlier.ini");
+    WriteBytes(earlier, "");
+    ExcludedPrograms.add("stale.exe");
+    LoadOptionsFrom(earlier);
+    EXPECT_TRUE(ExcludedPrograms.empty());
+    SaveOptionsTo(earlier);
+    std::string before = ReadBytes(earlier);
+    EXPECT_EQ(before.find("[Exclude]"), std::string::npos);
+    LoadOptionsFrom(earlier);
+    SaveOptionsTo(earlier);
+    EXPECT_EQ(ReadBytes(earlier), before);
+
+    // Gaps, an empty value, a duplicate and a stray key by hand: read in number
+    // order, saved after [Common] renumbered from 1, the rest of the section gone.
+    WriteBytes(earlier, before + "[Exclude]\r\n7=calc.exe\r\n2=notepad.exe\r\n3=\r\n4=NOTEPAD.EXE\r\n"
+                                 "note=paint.exe\r\n");
+    LoadOptionsFrom(earlier);
+    EXPECT_EQ(ExcludedPrograms.names(), (std::vector<std::string>{"notepad.exe", "calc.exe"}));
+    SaveOptionsTo(earlier);
+    std::vector<std::string> lines = Lines(ReadBytes(earlier));
+    std::vector<std::string> expected = Lines(before);
+    for (const char* line : {"[Exclude]", "1=notepad.exe", "2=calc.exe"})
+        expected.push_back(line);
+    EXPECT_EQ(lines, expected);
+
+    // Emptied: the section goes, and the file is as an earlier version wrote it.
+    ExcludedPrograms = ExclusionList();
+    SaveOptionsTo(earlier);
+    EXPECT_EQ(Lines(ReadBytes(earlier)), Lines(before));
+}
+
 TEST_F(SettingsTest, ReadOnlyFileRaisesTheErrorAndStaysAsItWas)
 {
     std::string path = folder_.file("locked.ini");

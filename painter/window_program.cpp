@@ -1,0 +1,74 @@
+#include "painter/window_program.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+#include <utility>
+
+#include "app/sweep_filter.h"
+#include "settings/exclusion_list.h"
+#include "ui/handles.h"
+
+namespace lume {
+
+namespace {
+
+// Far more windows and processes than a desktop holds; past them the caches start anew.
+constexpr size_t CacheLimit = 4096;
+
+// A process is known by its id and its start: an id may be reused later.
+using ProcessKey = std::pair<DWORD, uint64_t>;
+
+std::string ProgramOfProcess(DWORD processId)
+{
+    static std::map<ProcessKey, std::string> programs;
+    ui::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    if (!process)
+        return {};
+    FILETIME created{}, exited{}, kernel{}, user{};
+    GetProcessTimes(process.get(), &created, &exited, &kernel, &user);
+    const ProcessKey key{processId, uint64_t{created.dwHighDateTime} << 32 | created.dwLowDateTime};
+    if (auto found = programs.find(key); found != programs.end())
+        return found->second;
+    char path[MAX_PATH * 2] = {};
+    DWORD length = sizeof path;
+    std::string name = QueryFullProcessImageNameA(process.get(), 0, path, &length) ? ProgramFileName(path) : "";
+    if (programs.size() >= CacheLimit)
+        programs.clear();
+    return programs[key] = name;
+}
+
+} // namespace
+
+const std::string& ProgramFileNameOf(HWND window)
+{
+    static std::unordered_map<HWND, std::string> programs;
+    if (auto found = programs.find(window); found != programs.end())
+        return found->second;
+    HWND root = (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ? GetAncestor(window, GA_ROOT) : window;
+    DWORD processId = 0;
+    std::string name = GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : "";
+    if (programs.size() >= CacheLimit)
+        programs.clear();
+    return programs[window] = std::move(name);
+}
+
+std::vector<std::string> RunningProgramNames()
+{
+    std::vector<std::string> names;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            auto& list = *reinterpret_cast<std::vector<std::string>*>(found);
+            if (!IsSweepCandidate(static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE))))
+                return TRUE;
+            const std::string& name = ProgramFileNameOf(window);
+            if (!name.empty() && std::none_of(list.begin(), list.end(),
+                                              [&](const std::string& known) { return SameProgram(known, name); }))
+                list.push_back(name);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&names));
+    return names;
+}
+
+} // namespace lume
