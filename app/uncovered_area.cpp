@@ -36,9 +36,11 @@ std::optional<Rect> WindowPlaces::of(uintptr_t window) const
 std::vector<uintptr_t> WindowPlaces::meeting(const std::vector<Rect>& area) const
 {
     std::vector<uintptr_t> met;
-    for (const auto& [window, place] : places_)
+    for (const auto& entry : places_) {
+        const Rect& place = entry.second;
         if (std::any_of(area.begin(), area.end(), [&](const Rect& part) { return Intersects(place, part); }))
-            met.push_back(window);
+            met.push_back(entry.first);
+    }
     return met;
 }
 
