@@ -4,6 +4,7 @@
 // captions: the repaints of what it uncovered, and what they cost.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -35,12 +36,12 @@ public:
             handle(),
             [this](HWND window, bool full) {
                 PaintCaption(window, full);
-                ++paints[window];
+                paints[window].push_back(bench::NowMicroseconds());
             },
             [] {});
     }
     std::unique_ptr<CaptionNotifications> notifications;
-    std::map<HWND, unsigned> paints;
+    std::map<HWND, std::vector<double>> paints;  // when each window was painted
     unsigned received = 0;
 
 private:
@@ -113,17 +114,20 @@ void DragAcrossCaptions(BenchMainWindow& main)
     test::PumpUntilQuiet();  // the last repaints, after the drag
     const double cpuMs = ThreadCpuMilliseconds() - cpuBefore;
 
-    unsigned most = 0, uncovered = 0, all = 0;
-    for (const auto& [window, count] : main.paints)
-        if (window != dragged) {
-            ++uncovered;
-            all += count;
-            most = std::max(most, count);
-        }
-    const double perWindowPer50ms = most / (wallMs / 50);
-    std::printf("%-44s %6u windows %5.1f paints each, at most %u in %.0f ms: %.2f per 50 ms  (target: <= 1)  %s\n",
+    unsigned uncovered = 0, all = 0;
+    double closest = 1e12;  // the shortest time between two paints of one window
+    for (const auto& [window, times] : main.paints) {
+        if (window == dragged)
+            continue;
+        ++uncovered;
+        all += static_cast<unsigned>(times.size());
+        for (size_t i = 1; i < times.size(); ++i)
+            closest = std::min(closest, times[i] - times[i - 1]);
+    }
+    const double closestMs = closest / 1000;
+    std::printf("%-44s %6u windows %5.1f paints each, at least %.0f ms apart  (target: >= 50 ms)  %s\n",
                 "drag across 10 captions: repaints uncovered", uncovered, uncovered ? double(all) / uncovered : 0.0,
-                most, wallMs, perWindowPer50ms, perWindowPer50ms <= 1 && uncovered >= 10 ? "met" : "MISSED");
+                closestMs, closestMs >= 50 && uncovered >= 10 ? "met" : "MISSED");
     std::printf("%-44s %10.0f ms %10.0f ms %7.3f  <= 0.25  %s\n", "drag across 10 captions: processor / wall time",
                 cpuMs, wallMs, cpuMs / wallMs, cpuMs / wallMs <= 0.25 ? "met" : "MISSED");
     std::fflush(stdout);
