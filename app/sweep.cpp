@@ -48,19 +48,23 @@ BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
     return TRUE;
 }
 
+namespace {
+
+BOOL CALLBACK RestoreProgramProc(HWND window, LPARAM programs)
+{
+    if (IsSweepCandidate(StyleOf(window)) &&
+        reinterpret_cast<const ExclusionList*>(programs)->contains(ProgramFileNameOf(window)))
+        // Queued for the window's own thread: a program that hangs holds nothing up.
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
+} // namespace
+
 void RestoreProgramWindows(const ExclusionList& programs)
 {
-    if (programs.empty())
-        return;
-    EnumWindows(
-        [](HWND window, LPARAM list) -> BOOL {
-            if (IsSweepCandidate(StyleOf(window)) &&
-                reinterpret_cast<const ExclusionList*>(list)->contains(ProgramFileNameOf(window)))
-                // Queued for the window's own thread: a program that hangs holds nothing up.
-                RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&programs));
+    if (!programs.empty())
+        EnumWindows(RestoreProgramProc, reinterpret_cast<LPARAM>(&programs));
 }
 
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM)

@@ -53,21 +53,26 @@ const std::string& ProgramFileNameOf(HWND window)
     return programs[window] = std::move(name);
 }
 
+namespace {
+
+BOOL CALLBACK CollectProgramProc(HWND window, LPARAM found)
+{
+    auto& names = *reinterpret_cast<std::vector<std::string>*>(found);
+    if (!IsSweepCandidate(static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE))))
+        return TRUE;
+    const std::string& name = ProgramFileNameOf(window);
+    if (!name.empty() &&
+        std::none_of(names.begin(), names.end(), [&](const std::string& known) { return SameProgram(known, name); }))
+        names.push_back(name);
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<std::string> RunningProgramNames()
 {
     std::vector<std::string> names;
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            auto& list = *reinterpret_cast<std::vector<std::string>*>(found);
-            if (!IsSweepCandidate(static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE))))
-                return TRUE;
-            const std::string& name = ProgramFileNameOf(window);
-            if (!name.empty() && std::none_of(list.begin(), list.end(),
-                                              [&](const std::string& known) { return SameProgram(known, name); }))
-                list.push_back(name);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&names));
+    EnumWindows(CollectProgramProc, reinterpret_cast<LPARAM>(&names));
     return names;
 }
 
