@@ -130,7 +130,7 @@ BOOL CALLBACK CaptionNotifications::LearnPlaceProc(HWND window, LPARAM self)
 
 void CaptionNotifications::settleDue()
 {
-    for (uintptr_t key : schedule_.takeDue(GetTickCount()))
+    for (uintptr_t key : schedule_.takeDue(GetTickCount(), LateSettleDelayMs))
         paintWithDescendants(reinterpret_cast<HWND>(key));
     restartTimer();
 }

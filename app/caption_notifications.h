@@ -17,6 +17,9 @@ constexpr UINT SettleDelayMs = 30;
 // off by further uncovering, so a caption under a long drag is repainted at
 // this pace, and the system has put the uncovered pixels back by then.
 constexpr UINT UncoveredDelayMs = 50;
+// How long after a settle or uncovered repaint the window is painted once
+// more, for a window whose own late screen update landed later still.
+constexpr UINT LateSettleDelayMs = 250;
 // The main window's two timers: the settle schedule and the settle sweep.
 constexpr UINT_PTR SettleTimer = 1;
 constexpr UINT_PTR SettleSweepTimer = 2;

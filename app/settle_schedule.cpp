@@ -9,23 +9,28 @@ int32_t Until(uint32_t due, uint32_t now) { return static_cast<int32_t>(due - no
 
 } // namespace
 
-void SettleSchedule::rearm(uintptr_t window, uint32_t now, uint32_t delay) { due_[window] = now + delay; }
+void SettleSchedule::rearm(uintptr_t window, uint32_t now, uint32_t delay) { due_[window] = {now + delay, false}; }
 
 void SettleSchedule::armBy(uintptr_t window, uint32_t now, uint32_t delay)
 {
-    auto [entry, added] = due_.try_emplace(window, now + delay);
-    if (!added && Until(entry->second, now) > static_cast<int32_t>(delay))
-        entry->second = now + delay;
+    auto [entry, added] = due_.try_emplace(window, Due{now + delay, false});
+    if (!added && Until(entry->second.at, now) > static_cast<int32_t>(delay))
+        entry->second = {now + delay, false};
 }
 
-std::vector<uintptr_t> SettleSchedule::takeDue(uint32_t now)
+std::vector<uintptr_t> SettleSchedule::takeDue(uint32_t now, uint32_t lateDelay)
 {
     std::vector<uintptr_t> due;
     for (auto entry = due_.begin(); entry != due_.end();) {
-        if (Until(entry->second, now) <= 0) {
-            due.push_back(entry->first);
+        if (Until(entry->second.at, now) > 0) {
+            ++entry;
+            continue;
+        }
+        due.push_back(entry->first);
+        if (entry->second.late) {
             entry = due_.erase(entry);
         } else {
+            entry->second = {now + lateDelay, true};
             ++entry;
         }
     }
@@ -36,7 +41,7 @@ std::optional<uint32_t> SettleSchedule::nextIn(uint32_t now) const
 {
     std::optional<uint32_t> next;
     for (const auto& [window, due] : due_) {
-        const int32_t until = Until(due, now);
+        const int32_t until = Until(due.at, now);
         const uint32_t in = until > 0 ? static_cast<uint32_t>(until) : 0;
         if (!next || in < *next)
             next = in;

@@ -1,6 +1,8 @@
 // When each window is painted once more: one pending repaint per window,
 // kept as a due time on the millisecond tick, so that one system timer serves
-// them all and none runs while nothing is pending.
+// them all and none runs while nothing is pending. Each repaint is followed by
+// a late one, for a window whose own late screen update came later still (a
+// busy machine), unless the window is scheduled anew before it.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -17,14 +19,19 @@ public:
     // Due `delay` from `now` at the latest: an earlier due time stays, so a
     // window uncovered again and again is still repainted at a steady pace.
     void armBy(uintptr_t window, uint32_t now, uint32_t delay);
-    // The windows due at `now`, taken out of the schedule.
-    std::vector<uintptr_t> takeDue(uint32_t now);
+    // The windows due at `now`. Those due for their first repaint stay, due
+    // once more `lateDelay` later; those due for their late one go.
+    std::vector<uintptr_t> takeDue(uint32_t now, uint32_t lateDelay);
     // Milliseconds from `now` until the next window is due (0 when overdue).
     std::optional<uint32_t> nextIn(uint32_t now) const;
     size_t pending() const { return due_.size(); }
 
 private:
-    std::unordered_map<uintptr_t, uint32_t> due_;
+    struct Due {
+        uint32_t at;
+        bool late;  // the repaint after the repaint
+    };
+    std::unordered_map<uintptr_t, Due> due_;
 };
 
 } // namespace lume

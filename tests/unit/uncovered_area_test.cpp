@@ -52,7 +52,7 @@ TEST(UncoveredArea, WindowsToRepaintAreThoseMeetingTheArea)
     EXPECT_EQ(Sorted(places.meeting({{0, 0, 550, 550}})), (std::vector<uintptr_t>{2, 3}));
 }
 
-TEST(SettleSchedule, OnePendingRepaintPerWindowAndNoneLeft)
+TEST(SettleSchedule, OnePendingRepaintPerWindowEachFollowedByALateOne)
 {
     SettleSchedule schedule;
     EXPECT_FALSE(schedule.nextIn(0));
@@ -65,12 +65,18 @@ TEST(SettleSchedule, OnePendingRepaintPerWindowAndNoneLeft)
     schedule.armBy(8, 1040, 50);
     schedule.armBy(7, 1040, 50);  // due at 1050 already, sooner than 1090
     EXPECT_EQ(schedule.pending(), 2u);
-    EXPECT_TRUE(schedule.takeDue(1049).empty());
-    EXPECT_EQ(Sorted(schedule.takeDue(1050)), (std::vector<uintptr_t>{7, 8}));
-    EXPECT_FALSE(schedule.nextIn(1050));
+    EXPECT_TRUE(schedule.takeDue(1049, 250).empty());
+    EXPECT_EQ(Sorted(schedule.takeDue(1050, 250)), (std::vector<uintptr_t>{7, 8}));
+    // Each once more, late, unless scheduled anew before; then nothing is left.
+    EXPECT_EQ(schedule.nextIn(1050), 250u);
+    schedule.rearm(8, 1100, 30);
+    EXPECT_EQ(schedule.takeDue(1130, 250), std::vector<uintptr_t>{8});
+    EXPECT_EQ(schedule.takeDue(1300, 250), std::vector<uintptr_t>{7});
+    EXPECT_EQ(schedule.takeDue(1380, 250), std::vector<uintptr_t>{8});
+    EXPECT_FALSE(schedule.nextIn(1380));
     // Across the tick's wrap, and overdue as 0.
     schedule.rearm(9, 0xFFFFFFF0u, 30);
-    EXPECT_TRUE(schedule.takeDue(0xFFFFFFFFu).empty());
+    EXPECT_TRUE(schedule.takeDue(0xFFFFFFFFu, 250).empty());
     EXPECT_EQ(schedule.nextIn(20), 0u);
-    EXPECT_EQ(schedule.takeDue(20), std::vector<uintptr_t>{9});
+    EXPECT_EQ(schedule.takeDue(20, 250), std::vector<uintptr_t>{9});
 }
