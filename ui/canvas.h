@@ -1,10 +1,7 @@
-// A drawing surface over a DC it does not own: it selects pen and font as
-// drawing needs them and puts the DC's own objects back when it ends.
+// A drawing surface over a DC it does not own: it selects the font as drawing
+// needs it and puts the DC's own font back when it ends.
 #pragma once
 #include <windows.h>
-
-#include "core/geometry.h"
-#include "ui/handles.h"
 
 namespace lume::ui {
 
@@ -16,17 +13,10 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     HDC dc() const { return dc_; }
-
-    // A one-pixel solid pen; false when it cannot be made.
-    bool setPen(COLORREF color);
     void selectFont(HFONT font);
-    // From `from` up to but not including `to`.
-    void line(Point from, Point to);
 
 private:
     HDC dc_;
-    GdiObject<HPEN> pen_;
-    HGDIOBJ originalPen_ = nullptr;
     HGDIOBJ originalFont_ = nullptr;
 };
 
