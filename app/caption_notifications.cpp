@@ -4,6 +4,7 @@
 
 #include "app/coalescing.h"
 #include "app/sweep_filter.h"
+#include "painter/painter.h"
 
 namespace lume {
 
@@ -26,7 +27,6 @@ struct PostedQueue {
 constexpr size_t MaxKnownPlaces = 4096;
 
 uintptr_t Key(HWND window) { return reinterpret_cast<uintptr_t>(window); }
-uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)); }
 
 // Where a top-level window is on the screen, or none when it is hidden or gone.
 std::optional<Rect> PlaceOf(HWND window)

@@ -11,8 +11,6 @@ static_assert(win::WsCaption == WS_CAPTION && win::WsSysMenu == WS_SYSMENU && wi
 
 namespace {
 
-uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)); }
-
 // Sent with a time limit: a window that does not answer is passed over.
 void SendToRestore(HWND window, UINT message, WPARAM wParam)
 {

@@ -4,8 +4,6 @@
 
 namespace lume {
 
-bool Intersects(const Rect& a, const Rect& b) noexcept { return !IntersectRects(a, b).empty(); }
-
 std::vector<Rect> UncoveredArea(const std::optional<Rect>& before, const std::optional<Rect>& after,
                                 bool reordered)
 {

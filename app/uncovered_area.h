@@ -10,8 +10,6 @@
 
 namespace lume {
 
-bool Intersects(const Rect& a, const Rect& b) noexcept;
-
 // The screen area a window's change uncovered: where it was (`before`, none
 // when it was not visible) and no longer is (`after`, none when it is hidden
 // or gone). A window re-ordered in place may have uncovered windows it had

@@ -25,6 +25,7 @@ struct Rect {
 
 // The overlap of `a` and `b`; an empty rectangle when they do not meet.
 Rect IntersectRects(const Rect& a, const Rect& b) noexcept;
+inline bool Intersects(const Rect& a, const Rect& b) noexcept { return !IntersectRects(a, b).empty(); }
 
 // `a` minus `b`, as up to four disjoint rectangles.
 std::vector<Rect> SubtractRect(const Rect& a, const Rect& b);

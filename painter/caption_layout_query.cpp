@@ -49,10 +49,9 @@ bool IsCaptionActive(HWND window, uint32_t style)
     return reinterpret_cast<HWND>(activeChild) == window;
 }
 
-CaptionLayout ComputeCaptionLayout(HWND window)
-{
-    return ComputeCaptionLayout(window, static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)));
-}
+uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)); }
+
+CaptionLayout ComputeCaptionLayout(HWND window) { return ComputeCaptionLayout(window, StyleOf(window)); }
 
 CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style)
 {

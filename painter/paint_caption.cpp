@@ -30,13 +30,10 @@ const ui::Font& FontOf(const CaptionLayout& layout)
 // The memory bitmap every caption is composed in.
 CompositionBitmap Composition;
 
-// Shadow, then letters, transparent, cut to the text's clip.
-bool PaintCaptionText(ui::Canvas& canvas, const CaptionLayout& layout, const char* text, int length)
+// Shadow, then letters, transparent, cut to the text's clip, in the caption's font.
+void PaintCaptionText(ui::Canvas& canvas, const CaptionLayout& layout, const char* text, int length)
 {
-    HFONT font = FontOf(layout).handle();
-    if (!font)
-        return false;
-    canvas.selectFont(font);
+    canvas.selectFont(FontOf(layout).handle());
     const Rect clip = CaptionTextClip(layout);
     const RECT clipRect{clip.left, clip.top, clip.right, clip.bottom};
     HDC dc = canvas.dc();
@@ -47,7 +44,6 @@ bool PaintCaptionText(ui::Canvas& canvas, const CaptionLayout& layout, const cha
     const Point letters = CaptionLetterOrigin(layout);
     SetTextColor(dc, layout.LetterColour);
     ExtTextOutA(dc, letters.x, letters.y, ETO_CLIPPED, &clipRect, text, static_cast<UINT>(length), nullptr);
-    return true;
 }
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -119,8 +115,6 @@ bool IsShown(HWND window, uint32_t style)
 {
     return (style & WS_CHILD) ? IsWindowVisible(window) != FALSE : (style & WS_VISIBLE) != 0;
 }
-
-uint32_t StyleOf(HWND window) { return static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE)); }
 
 // Whether the window is of class "tty" (exactly, case-sensitive), asked of the
 // system once per window: a window's class never changes.

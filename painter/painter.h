@@ -7,6 +7,9 @@
 
 namespace lume {
 
+// The window's style bits (GWL_STYLE).
+uint32_t StyleOf(HWND window);
+
 // Cached by UpdateCaptionMetrics; all zeros before the first call.
 extern CaptionMetrics CachedMetrics;
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/sweep_filter.h"
+#include "painter/painter.h"
 #include "settings/exclusion_list.h"
 #include "ui/handles.h"
 
@@ -45,7 +46,7 @@ const std::string& ProgramFileNameOf(HWND window)
     static std::unordered_map<HWND, std::string> programs;
     if (auto found = programs.find(window); found != programs.end())
         return found->second;
-    HWND root = (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ? GetAncestor(window, GA_ROOT) : window;
+    HWND root = (StyleOf(window) & WS_CHILD) ? GetAncestor(window, GA_ROOT) : window;
     DWORD processId = 0;
     std::string name = GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : "";
     if (programs.size() >= CacheLimit)
@@ -58,7 +59,7 @@ namespace {
 BOOL CALLBACK CollectProgramProc(HWND window, LPARAM found)
 {
     auto& names = *reinterpret_cast<std::vector<std::string>*>(found);
-    if (!IsSweepCandidate(static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE))))
+    if (!IsSweepCandidate(StyleOf(window)))
         return TRUE;
     const std::string& name = ProgramFileNameOf(window);
     if (!name.empty() &&
