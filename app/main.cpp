@@ -6,9 +6,10 @@
 
 #include "painter/painter.h"
 
-// LUME_MENDED is 0 only in a test build that shows the two Wine faults the
-// program works around: captions lost to a window's late repaint, and
-// child windows painted through their own, invisible, DC.
+// LUME_MENDED is 0 only in a test build that shows the Wine faults the
+// program works around: captions lost to a window's late repaint, child
+// windows painted through their own, invisible, DC, and the system's caption
+// shown until a paint from outside comes.
 constexpr bool Mended = LUME_MENDED != 0;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
@@ -16,6 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     lume::ui::Application& application = lume::ui::Application::instance();
     application.initialize(instance);
     lume::PaintChildrenThroughRoot = Mended;
+    lume::PublishCaptions = Mended;
     int exitCode = 0;
     {
         lume::TFrmMain mainForm(Mended);

@@ -3,6 +3,7 @@
 #include "app/sweep.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
+#include "painter/caption_publisher.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "resources/texts.h"
@@ -91,6 +92,9 @@ void TFrmMain::FormCreate()
     ShowWindow(application.handle(), SW_HIDE);
     SweepWindows(true);
     CreateDLLInst(handle());
+    // Published from the settle sweep on: the frames that windows repaint
+    // then find the hook in place. Without it captions are painted from here alone.
+    Publisher.open(handle());
     // What the system repainted between the first sweep and the hook's start.
     notifications_->armSettleSweep();
 }
@@ -102,6 +106,7 @@ void TFrmMain::FormDestroy()
     // A failed save is shown; the hook still goes and every caption is restored.
     application.guard([] { SaveOptions(); });
     FreeDrawingObjects();
+    Publisher.close();  // before the restore sweep: the hook puts nothing on from now on
     DestroyDLLInst();
     SweepWindows(false);
 }
@@ -149,6 +154,7 @@ void TFrmMain::ItemAboutClick()
 void TFrmMain::UpdateSystemMetrics1Click()
 {
     UpdateCaptionMetrics();
+    Publisher.withdrawAll();
     BuildCaptionSurfaces();
     SweepWindows(true);
 }
@@ -175,6 +181,8 @@ void TFrmMain::ItemOptionClick()
     if (dialog->ShowModal() != ModalOk)
         return;
     dialog->CopyBack(Settings, *NormalFont, *ToolFont);
+    Publisher.withdrawAll();
+    Publisher.clearLeftAlone();  // the sweep names the programs left alone anew
     // Programs left alone from now on go back to the system's look at once;
     // those no longer left alone are painted by the sweep.
     const ExclusionList added = dialog->Exclusions().addedSince(ExcludedPrograms);

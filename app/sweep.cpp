@@ -1,6 +1,7 @@
 #include "app/sweep.h"
 
 #include "app/sweep_filter.h"
+#include "painter/caption_publisher.h"
 #include "painter/painter.h"
 #include "painter/window_program.h"
 
@@ -30,7 +31,12 @@ void RestoreFrame(HWND window)
 
 } // namespace
 
-void SweepWindows(bool paint) { EnumWindows(SweepTopLevelProc, paint ? 1 : 0); }
+void SweepWindows(bool paint)
+{
+    if (paint)
+        Publisher.forgetGone();
+    EnumWindows(SweepTopLevelProc, paint ? 1 : 0);
+}
 
 BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
 {

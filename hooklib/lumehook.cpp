@@ -1,7 +1,9 @@
 // lumehook.dll: loaded into every process with windows while the hook is in
-// place. It keeps nothing between calls but its module handle, allocates
-// nothing, takes no lock and only ever posts to the program.
+// place. It keeps nothing between calls but its module handle and a view of
+// the published captions, allocates nothing, takes no lock, and only ever
+// posts to the program and puts its published captions on windows.
 #include "hooklib/lumehook.h"
+#include "hooklib/caption_blit.h"
 #include "hooklib/classify.h"
 #include "hooklib/hook_protocol.h"
 
@@ -56,10 +58,12 @@ HHOOK HookOf(const lume::HookShare& share)
 
 } // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
     if (reason == DLL_PROCESS_ATTACH)
         ModuleInstance = instance;
+    else if (reason == DLL_PROCESS_DETACH && !reserved)  // unloaded, not the process ending
+        lume::ReleasePublishedView();
     return TRUE;
 }
 
@@ -94,6 +98,10 @@ extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARA
     if (nCode == HC_ACTION && record) {
         auto* observed = reinterpret_cast<CWPRETSTRUCT*>(lParam);
         auto style = static_cast<uint32_t>(GetWindowLongA(observed->hwnd, GWL_STYLE));
+        // Our caption over the system's, in this thread, before the window's
+        // pixels reach the screen; top-level windows only.
+        if (lume::IsCaptionRedrawn(observed->message) && lume::IsHookedStyle(style) && !(style & WS_CHILD))
+            lume::PutPublishedCaption(*observed, style, record->MainWnd);
         lume::HookDecision decision =
             lume::ClassifyHookedMessage(style, observed->message, observed->lResult);
         switch (decision.action) {
@@ -106,7 +114,9 @@ extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARA
                          reinterpret_cast<LPARAM>(observed->hwnd));
             break;
         case lume::HookAction::RewriteToCaption:
-            observed->lResult = HTCAPTION;
+            // A program left alone keeps its system menu icon working.
+            if (!lume::IsThisProcessLeftAlone(record->MainWnd))
+                observed->lResult = HTCAPTION;
             break;
         case lume::HookAction::Nothing:
             // The caption notifications never look at this message, so this

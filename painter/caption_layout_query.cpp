@@ -65,3 +65,16 @@ CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style)
 }
 
 } // namespace lume
+
+namespace lume {
+
+CaptionLayout WithLook(const CaptionLayout& layout, bool active)
+{
+    const Rect& frame = layout.WindowRect;
+    CaptionLayout other = LayoutCaption(frame.width(), frame.height(), layout.Style, layout.ExStyle, CachedMetrics,
+                                        Settings, active);
+    other.WindowRect = frame;
+    return other;
+}
+
+} // namespace lume

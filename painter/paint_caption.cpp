@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <unordered_map>
 
 #include "painter/caption_composition.h"
+#include "painter/caption_publication.h"
+#include "painter/caption_publisher.h"
 #include "painter/caption_drawing.h"
 #include "painter/child_clip.h"
 #include "painter/composition_bitmap.h"
@@ -19,7 +22,7 @@ namespace lume {
 namespace {
 
 constexpr int ClassNameBytes = 15;
-constexpr int WindowTextBytes = 257;
+constexpr int WindowTextUnits = 257;
 constexpr size_t KnownClassesLimit = 4096;
 
 const ui::Font& FontOf(const CaptionLayout& layout)
@@ -31,19 +34,99 @@ const ui::Font& FontOf(const CaptionLayout& layout)
 CompositionBitmap Composition;
 
 // Shadow, then letters, transparent, cut to the text's clip, in the caption's font.
-void PaintCaptionText(ui::Canvas& canvas, const CaptionLayout& layout, const char* text, int length)
+void PaintCaptionText(ui::Canvas& canvas, const CaptionLayout& layout, const std::wstring& text)
 {
     canvas.selectFont(FontOf(layout).handle());
     const Rect clip = CaptionTextClip(layout);
     const RECT clipRect{clip.left, clip.top, clip.right, clip.bottom};
     HDC dc = canvas.dc();
     SetBkMode(dc, TRANSPARENT);
+    const auto length = static_cast<UINT>(text.size());
     const Point shadow = CaptionShadowOrigin(layout, Settings.Common.ShadowShift);
     SetTextColor(dc, layout.ShadowColour);
-    ExtTextOutA(dc, shadow.x, shadow.y, ETO_CLIPPED, &clipRect, text, static_cast<UINT>(length), nullptr);
+    ExtTextOutW(dc, shadow.x, shadow.y, ETO_CLIPPED, &clipRect, text.c_str(), length, nullptr);
     const Point letters = CaptionLetterOrigin(layout);
     SetTextColor(dc, layout.LetterColour);
-    ExtTextOutA(dc, letters.x, letters.y, ETO_CLIPPED, &clipRect, text, static_cast<UINT>(length), nullptr);
+    ExtTextOutW(dc, letters.x, letters.y, ETO_CLIPPED, &clipRect, text.c_str(), length, nullptr);
+}
+
+// The title as the window holds it, in UTF-16, at most WindowTextUnits - 1 units.
+std::wstring TitleOf(HWND window)
+{
+    wchar_t text[WindowTextUnits] = {};
+    const int length = std::max(GetWindowTextW(window, text, WindowTextUnits), 0);
+    return std::wstring(text, static_cast<size_t>(length));
+}
+
+// Composes the caption in the order the steps overlap: surface, text with its
+// shadow, edge, grooves. Without a surface of ours the text goes over the
+// system's background taken from `system`, when there is one. True when the
+// surface step drew.
+bool ComposeCaption(HDC memory, const CaptionLayout& layout, const CompositionBands& bands, const std::wstring& title,
+                    bool withLines, HDC system)
+{
+    const Rect& caption = layout.CaptionRect;
+    const bool drawn = PaintSurface(memory, layout);
+    if (!drawn && system)
+        BitBlt(memory, caption.left, caption.top, caption.width(), caption.height(), system, caption.left,
+               caption.top, SRCCOPY);
+    if (withLines) {
+        {
+            ui::Canvas canvas(memory);
+            PaintCaptionText(canvas, layout, title);
+        }
+        GdiFlush();
+        DrawLines({Composition.pixels(), Composition.width(), bands}, CaptionLines(layout));
+    }
+    return drawn;
+}
+
+// Publishes what the composition holds for `layout`: true when it changed.
+bool PublishComposed(HWND window, const CaptionLayout& layout, const CompositionBands& bands,
+                     const std::wstring& title)
+{
+    const std::vector<Rect> pieces = PublishedPieces(layout);
+    if (pieces.empty())
+        return false;
+    const std::u16string units(title.begin(), title.end());
+    const auto block = PublishedBlock(units, pieces, {Composition.pixels(), Composition.width(), bands});
+    if (!block)
+        return false;
+    const Rect& frame = layout.WindowRect;
+    const PublishedKey key{window, layout.IsActive, frame.width(), frame.height(), layout.Style, layout.ExStyle};
+    return Publisher.publish(key, *block, static_cast<uint32_t>(std::min<size_t>(units.size(), PublishedTitleUnits)),
+                             static_cast<uint32_t>(pieces.size()));
+}
+
+// The window repaints its own frame when its thread next gets to it, and the
+// hook puts the new caption over the system's there: so the window's own copy
+// of its pixels, which comes back whenever it is uncovered, holds ours too.
+void RepaintOwnFrame(HWND window, const CaptionLayout& layout)
+{
+    RECT client{};
+    POINT origin{};
+    if (!GetClientRect(window, &client) || !ClientToScreen(window, &origin))
+        return;
+    const Rect& frame = layout.WindowRect;
+    ui::RegionHandle outside(CreateRectRgn(frame.left - origin.x, frame.top - origin.y, frame.right - origin.x,
+                                           frame.bottom - origin.y));
+    ui::RegionHandle inside(CreateRectRgnIndirect(&client));
+    CombineRgn(outside.get(), outside.get(), inside.get(), RGN_DIFF);
+    RedrawWindow(window, nullptr, outside.get(), RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
+}
+
+// Both looks, the one composed already first; the other one is composed anew.
+// Only looks with a surface of ours: the system's background of a look not
+// shown cannot be known.
+void PublishBothLooks(HWND window, HDC memory, const CaptionLayout& layout, const CompositionBands& bands,
+                      const std::wstring& title)
+{
+    bool changed = PublishComposed(window, layout, bands, title);
+    const CaptionLayout other = WithLook(layout, !layout.IsActive);
+    if (ComposeCaption(memory, other, bands, title, true, nullptr))
+        changed = PublishComposed(window, other, bands, title) || changed;
+    if (changed)
+        RepaintOwnFrame(window, layout);
 }
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -133,6 +216,7 @@ bool IsTty(HWND window)
 } // namespace
 
 bool PaintChildrenThroughRoot = true;
+bool PublishCaptions = true;
 
 void PaintCaption(HWND window, bool fullRepaint) { PaintCaption(window, fullRepaint, StyleOf(window)); }
 
@@ -142,12 +226,16 @@ void PaintCaption(HWND window, bool fullRepaint, uint32_t style)
         return;
     if (IsTty(window))
         return;  // never painted
-    if (!ExcludedPrograms.empty() && ExcludedPrograms.contains(ProgramFileNameOf(window)))
-        return;  // a program the user leaves alone, its children too
+    if (!ExcludedPrograms.empty() && ExcludedPrograms.contains(ProgramFileNameOf(window))) {
+        // A program the user leaves alone, its children too; the hook leaves
+        // its system menu icon as it is.
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        Publisher.leaveAlone(process);
+        return;
+    }
     const CaptionLayout layout = ComputeCaptionLayout(window, style);
 
-    // Composed off-screen in the order the steps overlap: surface, text with
-    // its shadow, edge, grooves. Only the pixels they set reach the window.
     const CompositionBands bands = ComposedBands(layout);
     HDC memory = Composition.prepare(bands.top.width(), bands.height());
     if (!memory)
@@ -156,26 +244,17 @@ void PaintCaption(HWND window, bool fullRepaint, uint32_t style)
     ui::WindowDc dc = CaptionDc(window, layout, fullRepaint, withLines);
     if (!dc)
         return;
-    const Rect& caption = layout.CaptionRect;
-    if (!PaintSurface(memory, layout))  // the text goes over the system's own background
-        BitBlt(memory, caption.left, caption.top, caption.width(), caption.height(), dc.get(), caption.left,
-               caption.top, SRCCOPY);
-    if (withLines) {
-        char text[WindowTextBytes] = {};
-        const int length = std::max(GetWindowTextA(window, text, WindowTextBytes), 0);
-        {
-            ui::Canvas canvas(memory);
-            PaintCaptionText(canvas, layout, text, length);
-        }
-        GdiFlush();
-        DrawLines({Composition.pixels(), Composition.width(), bands}, CaptionLines(layout));
-    }
+    const std::wstring title = withLines ? TitleOf(window) : std::wstring();
+    const bool ownSurface = ComposeCaption(memory, layout, bands, title, withLines, dc.get());
     if (!IsShown(window, StyleOf(window)))
         return;  // hidden meanwhile: nothing is drawn on it
+    // Only the pixels the steps set reach the window.
     BitBlt(dc.get(), 0, bands.top.top, bands.top.width(), bands.top.height(), memory, 0, 0, SRCCOPY);
     if (!bands.bottom.empty())
         BitBlt(dc.get(), 0, bands.bottom.top, bands.bottom.width(), bands.bottom.height(), memory, 0,
                bands.top.height(), SRCCOPY);
+    if (fullRepaint && withLines && ownSurface && PublishCaptions && !(style & WS_CHILD) && Publisher.isOpen())
+        PublishBothLooks(window, memory, layout, bands, title);
 }
 
 } // namespace lume

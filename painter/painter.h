@@ -23,6 +23,9 @@ CaptionLayout ComputeCaptionLayout(HWND window);
 // The same, with the window's style read already.
 CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style);
 
+// The same window's layout in the given look.
+CaptionLayout WithLook(const CaptionLayout& layout, bool active);
+
 // Foreground for a top-level window; for a WS_CHILD window, the active MDI
 // child of the foreground frame. A frame that does not answer in time:
 // inactive, and not asked again for two seconds.
@@ -32,6 +35,11 @@ bool IsCaptionActive(HWND window, uint32_t style);
 // its own window DC; it is painted through its top-level window's DC
 // instead. False only in a test build that shows the fault.
 extern bool PaintChildrenThroughRoot;
+
+// Captions composed in full are also published, both looks, for the hook to
+// put on the window in its own thread. False only in a test build that shows
+// the fault.
+extern bool PublishCaptions;
 
 // Paints the window's caption: in full, or only the strip of its buttons.
 void PaintCaption(HWND window, bool fullRepaint);

@@ -15,7 +15,7 @@ ordinals=$(echo "$table" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | gr
 grep -q 'Ordinal Base.*1' <<< "$table" || fail "ordinal base is not 1"
 
 imports=$(echo "$table" | grep 'DLL Name:' | awk '{print $3}' | sort | tr '\n' ' ')
-[ "$imports" = "KERNEL32.dll USER32.dll " ] || fail "imports are: $imports"
+[ "$imports" = "GDI32.dll KERNEL32.dll USER32.dll " ] || fail "imports are: $imports"
 
 # x64 unwinds through the exception directory (.pdata); x86 has none.
 if grep -q 'pei-x86-64' <<< "$table"; then

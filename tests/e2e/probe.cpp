@@ -31,6 +31,11 @@
 //   probe taskbarcreated         sends LumeLume's main window the shell's "TaskbarCreated"
 //   probe menurect               the open pop-up menu's rectangle: left top right bottom
 //   probe tray                   exit 0 when something is drawn at the first tray icon's place
+//   probe blink ACTION ARG TARGET...  does ACTION, reads a band of each target's caption as fast
+//                                as the screen can be read for 400 ms, and prints how many ms the
+//                                system's look showed in any of them, then the most in one run.
+//                                ACTION: focus TITLE | title TITLE (a title changed) |
+//                                destroy|hide L,T,R,B (a white pop-up over the area goes)
 //   probe ownwindows CLASS       the number of visible top-level windows of the process that
 //                                owns a window of CLASS
 #include <windows.h>
@@ -127,10 +132,10 @@ std::vector<POINT> BackgroundPoints(HWND window, CaptionLayout& layout)
     return points;
 }
 
-std::string ClassifyPixel(const CaptionLayout& layout, const Capture& capture, POINT p)
+// What the colour `seen` at window point p is.
+std::string ClassifyColour(const CaptionLayout& layout, Color seen, POINT p)
 {
     const Rect& caption = layout.CaptionRect;
-    Color seen = capture.at(p.x, p.y);
     if (seen == SubstituteTexturePixel(p.x - caption.left, p.y - caption.top))
         return "stripes";
     int column = (2 * (p.x - caption.left) + 1) * GradientWidth / (2 * caption.width());
@@ -142,6 +147,11 @@ std::string ClassifyPixel(const CaptionLayout& layout, const Capture& capture, P
         if (seen == GetSysColor(index))
             return "system";
     return "other";
+}
+
+std::string ClassifyPixel(const CaptionLayout& layout, const Capture& capture, POINT p)
+{
+    return ClassifyColour(layout, capture.at(p.x, p.y), p);
 }
 
 // The maximize button's place: "painted" when the caption's background covers it.
@@ -229,7 +239,8 @@ void PumpFor(DWORD milliseconds)
     }
 }
 
-int Cover(RECT area, const std::string& how, const std::string& doneFile)
+// A white pop-up over a screen area, shown without taking the focus.
+HWND WhiteCover(const RECT& area)
 {
     WNDCLASSA white{};
     white.lpfnWndProc = DefWindowProcA;
@@ -241,6 +252,12 @@ int Cover(RECT area, const std::string& how, const std::string& doneFile)
                                  WS_POPUP, area.left, area.top, area.right - area.left, area.bottom - area.top,
                                  nullptr, nullptr, white.hInstance, nullptr);
     ShowWindow(cover, SW_SHOWNOACTIVATE);
+    return cover;
+}
+
+int Cover(RECT area, const std::string& how, const std::string& doneFile)
+{
+    HWND cover = WhiteCover(area);
     PumpFor(500);
     if (how == "destroy")
         DestroyWindow(cover);
@@ -526,6 +543,96 @@ int CountOwnWindows(const std::string& className)
     return 0;
 }
 
+// A band of a caption left of the buttons, right of any short title, and
+// the window's layout and place when the band was taken.
+struct CaptionBand {
+    CaptionLayout layout;
+    RECT frame{};
+    RECT band{};
+};
+
+CaptionBand BandOf(HWND window)
+{
+    CaptionBand b;
+    BackgroundPoints(window, b.layout);
+    GetWindowRect(window, &b.frame);
+    const Rect& caption = b.layout.CaptionRect;
+    b.band = {b.frame.left + std::max(caption.left, b.layout.ButtonAreaX - 60), b.frame.top + caption.top,
+              b.frame.left + b.layout.ButtonAreaX - 4, b.frame.top + caption.bottom};
+    return b;
+}
+
+bool ShowsSystemLook(const CaptionBand& b)
+{
+    const Capture capture = CaptureScreen(b.band);
+    for (int y = 0; y < capture.height(); ++y)
+        for (int x = 0; x < capture.width(); ++x)
+            if (ClassifyColour(b.layout, capture.at(x, y),
+                               {b.band.left - b.frame.left + x, b.band.top - b.frame.top + y}) == "system")
+                return true;
+    return false;
+}
+
+int Blink(const std::string& action, const std::string& argument, const std::vector<std::string>& targets)
+{
+    std::vector<CaptionBand> bands;
+    for (const std::string& target : targets)
+        bands.push_back(BandOf(RequireTarget(target)));
+    HWND cover = nullptr;
+    RECT area{};
+    if (action == "destroy" || action == "hide") {
+        std::sscanf(argument.c_str(), "%ld,%ld,%ld,%ld", &area.left, &area.top, &area.right, &area.bottom);
+        cover = WhiteCover(area);
+        PumpFor(500);
+    }
+    LARGE_INTEGER frequency, start, now, last;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    if (action == "focus") {
+        SetForegroundWindow(RequireTarget(argument));
+    } else if (action == "title") {
+        HWND window = RequireTarget(argument);
+        wchar_t text[256] = {};
+        GetWindowTextW(window, text, 256);
+        std::wstring title = text;
+        title = title.size() > 2 && title.substr(title.size() - 2) == L" *" ? title.substr(0, title.size() - 2)
+                                                                             : title + L" *";
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()), SMTO_NORMAL, 1000,
+                            &result);
+    } else if (action == "destroy") {
+        DestroyWindow(cover);
+    } else if (action == "hide") {
+        ShowWindow(cover, SW_HIDE);
+    }
+    double shown = 0, run = 0, longest = 0;
+    last = start;
+    bool wasSystem = false;
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        bool system = false;
+        for (const CaptionBand& band : bands)
+            system = system || ShowsSystemLook(band);
+        QueryPerformanceCounter(&now);
+        const double elapsed = 1000.0 * static_cast<double>(now.QuadPart - last.QuadPart) / frequency.QuadPart;
+        if (wasSystem) {
+            shown += elapsed;
+            run += elapsed;
+            longest = std::max(longest, run);
+        } else {
+            run = 0;
+        }
+        wasSystem = system;
+        last = now;
+    } while (1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart < 400);
+    if (cover)
+        DestroyWindow(cover);
+    std::printf("%.0f %.0f\n", shown, longest);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -600,6 +707,8 @@ int main(int argc, char** argv)
         return MenuRect();
     if (is("tray", 1))
         return Tray();
+    if (args.size() >= 4 && args[0] == "blink")
+        return Blink(args[1], args[2], {args.begin() + 3, args.end()});
     if (is("ownwindows", 2))
         return CountOwnWindows(args[1]);
     std::fprintf(stderr, "probe: unknown command\n");

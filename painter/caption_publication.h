@@ -1,0 +1,25 @@
+// A composed caption as the program publishes it for the hook: the pieces of
+// the window it sets, and the block of bytes that carries them.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/geometry.h"
+#include "painter/caption_composition.h"
+#include "painter/caption_layout.h"
+
+namespace lume {
+
+// The pixels a full repaint sets, less the protected buttons, as rectangles
+// inside the window and the composed bands; none when there are more than the
+// published format carries.
+std::vector<Rect> PublishedPieces(const CaptionLayout& layout);
+
+// The block of a published caption: the title's UTF-16 units (at most the
+// format's limit, padded to 4 bytes), the pieces, then each piece's pixels
+// taken from the composition. None when a piece lies outside the bands.
+std::optional<std::vector<uint8_t>> PublishedBlock(const std::u16string& title, const std::vector<Rect>& pieces,
+                                                   const BandPixels& composed);
+
+} // namespace lume
