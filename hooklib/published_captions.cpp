@@ -120,7 +120,8 @@ uint32_t FindPublishedCaption(const uint8_t* mapping, uint32_t mappingSize, cons
             return 0;
         if (slot.titleLength > PublishedTitleUnits || slot.pieceCount == 0 ||
             slot.pieceCount > PublishedPieceLimit || slot.offset % 4 != 0 || slot.offset < PublishedDataStart ||
-            static_cast<uint64_t>(slot.offset) + slot.size > mappingSize)
+            static_cast<uint64_t>(slot.offset) + slot.size > mappingSize ||
+            PublishedTitleBytes(slot.titleLength) > slot.size)
             return 0;
         if (titles == TitleMatch::Exact && !SameTitle(mapping, slot.offset, query, slot.titleLength))
             return 0;

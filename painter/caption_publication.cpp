@@ -1,9 +1,9 @@
 #include "painter/caption_publication.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
-#include "hooklib/published_captions.h"
 
 namespace lume {
 
@@ -54,6 +54,66 @@ std::optional<std::vector<uint8_t>> PublishedBlock(const std::u16string& title, 
         }
     }
     return block;
+}
+
+namespace {
+
+template <class Field>
+void Put(Field& field, Field value) noexcept
+{
+    __atomic_store_n(&field, value, __ATOMIC_RELAXED);
+}
+
+// Odd from now until Finish.
+uint32_t Begin(uint32_t& sequence) noexcept
+{
+    const uint32_t writing = (__atomic_load_n(&sequence, __ATOMIC_RELAXED) + 1) | 1;
+    Put(sequence, writing);
+    __atomic_thread_fence(__ATOMIC_RELEASE);
+    return writing;
+}
+
+void Finish(uint32_t& sequence, uint32_t writing) noexcept { __atomic_store_n(&sequence, writing + 1, __ATOMIC_RELEASE); }
+
+PublishedSlot& SlotAt(uint8_t* mapping, uint32_t index) noexcept
+{
+    return reinterpret_cast<PublishedSlot*>(mapping + PublishedSlotsStart)[index];
+}
+
+} // namespace
+
+void WritePublishedSlot(uint8_t* mapping, uint32_t index, const PublishedSlot& fields) noexcept
+{
+    PublishedSlot& s = SlotAt(mapping, index);
+    const uint32_t writing = Begin(s.sequence);
+    Put(s.epoch, fields.epoch);
+    Put(s.window, fields.window);
+    Put(s.active, fields.active);
+    Put(s.width, fields.width);
+    Put(s.height, fields.height);
+    Put(s.style, fields.style);
+    Put(s.exStyle, fields.exStyle);
+    Put(s.titleLength, fields.titleLength);
+    Put(s.pieceCount, fields.pieceCount);
+    Put(s.offset, fields.offset);
+    Put(s.size, fields.size);
+    Finish(s.sequence, writing);
+}
+
+void EmptyPublishedSlot(uint8_t* mapping, uint32_t index) noexcept
+{
+    __atomic_store_n(&SlotAt(mapping, index).sequence, 0u, __ATOMIC_RELEASE);
+}
+
+void WriteLeftAlone(uint8_t* mapping, const std::vector<uint32_t>& processes) noexcept
+{
+    auto& header = *reinterpret_cast<PublishedHeader*>(mapping);
+    const uint32_t writing = Begin(header.excludedSequence);
+    const auto count = static_cast<uint32_t>(std::min<size_t>(processes.size(), PublishedExcludedCount));
+    for (uint32_t i = 0; i < count; ++i)
+        Put(header.excluded[i], processes[i]);
+    Put(header.excludedCount, count);
+    Finish(header.excludedSequence, writing);
 }
 
 } // namespace lume

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "hooklib/published_captions.h"
 #include "painter/caption_composition.h"
 #include "painter/caption_layout.h"
 
@@ -21,5 +22,14 @@ std::vector<Rect> PublishedPieces(const CaptionLayout& layout);
 // taken from the composition. None when a piece lies outside the bands.
 std::optional<std::vector<uint8_t>> PublishedBlock(const std::u16string& title, const std::vector<Rect>& pieces,
                                                    const BandPixels& composed);
+
+// Writes a slot's fields, its sequence odd meanwhile, so that a reader never
+// takes a half-written slot; `fields.sequence` is not looked at.
+void WritePublishedSlot(uint8_t* mapping, uint32_t index, const PublishedSlot& fields) noexcept;
+// Empties a slot: a reader in the middle of it drops what it read.
+void EmptyPublishedSlot(uint8_t* mapping, uint32_t index) noexcept;
+// Writes the list of processes left alone (at most the format's limit), its
+// sequence odd meanwhile.
+void WriteLeftAlone(uint8_t* mapping, const std::vector<uint32_t>& processes) noexcept;
 
 } // namespace lume

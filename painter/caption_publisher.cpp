@@ -1,9 +1,9 @@
 #include "painter/caption_publisher.h"
 
 #include <cstring>
-#include <utility>
 
 #include "hooklib/hook_protocol.h"
+#include "painter/caption_publication.h"
 
 namespace lume {
 
@@ -78,7 +78,7 @@ bool CaptionPublisher::publish(const PublishedKey& key, const std::vector<uint8_
 {
     if (!view_ || header()->epoch == 0 || block.empty() || block.size() > PublishedCaptionsBytes)
         return false;
-    const uint32_t window = Field(key.window), active = key.active ? 1 : 0;
+    const uint32_t window = Field(key.window);
     auto* base = static_cast<uint8_t*>(view_);
     if (const PublicationLedger::Entry* held = ledger_.find(window, key.active)) {
         const PublishedSlot& s = *slot(held->slot);
@@ -94,33 +94,18 @@ bool CaptionPublisher::publish(const PublishedKey& key, const std::vector<uint8_
         forgetGone();
         return false;
     }
-    // The block first, in space no reader is using; then the slot, its
-    // sequence odd while it is written.
+    // The block first, in space no reader is using; then the slot.
     std::memcpy(base + placed->offset, block.data(), block.size());
-    PublishedSlot& s = *slot(placed->slot);
-    const uint32_t writing = (s.sequence + 1) | 1;
-    Store(s.sequence, writing);
-    __atomic_thread_fence(__ATOMIC_RELEASE);
-    auto put = [](auto& field, auto value) { __atomic_store_n(&field, value, __ATOMIC_RELAXED); };
-    put(s.epoch, header()->epoch);
-    put(s.window, window);
-    put(s.active, active);
-    put(s.width, key.width);
-    put(s.height, key.height);
-    put(s.style, key.style);
-    put(s.exStyle, key.exStyle);
-    put(s.titleLength, titleLength);
-    put(s.pieceCount, pieceCount);
-    put(s.offset, placed->offset);
-    put(s.size, static_cast<uint32_t>(block.size()));
-    Store(s.sequence, writing + 1);
+    WritePublishedSlot(base, placed->slot,
+                       {0, header()->epoch, window, key.active ? 1u : 0u, key.width, key.height, key.style,
+                        key.exStyle, titleLength, pieceCount, placed->offset, static_cast<uint32_t>(block.size())});
     return true;
 }
 
 void CaptionPublisher::emptySlots(const std::vector<uint32_t>& slots)
 {
     for (uint32_t index : slots)
-        Store(slot(index)->sequence, 0);
+        EmptyPublishedSlot(static_cast<uint8_t*>(view_), index);
 }
 
 void CaptionPublisher::leaveAlone(DWORD process)
@@ -140,18 +125,8 @@ void CaptionPublisher::clearLeftAlone()
 
 void CaptionPublisher::writeLeftAlone()
 {
-    PublishedHeader& h = *header();
-    const uint32_t writing = (h.excludedSequence + 1) | 1;
-    Store(h.excludedSequence, writing);
-    __atomic_thread_fence(__ATOMIC_RELEASE);
-    uint32_t count = 0;
-    for (DWORD process : leftAlone_) {
-        if (count == PublishedExcludedCount)
-            break;  // more programs left alone than the list holds: the rest keep the rewrite
-        __atomic_store_n(&h.excluded[count++], static_cast<uint32_t>(process), __ATOMIC_RELAXED);
-    }
-    __atomic_store_n(&h.excludedCount, count, __ATOMIC_RELAXED);
-    Store(h.excludedSequence, writing + 1);
+    // More programs left alone than the list holds: the rest keep the rewrite.
+    WriteLeftAlone(static_cast<uint8_t*>(view_), {leftAlone_.begin(), leftAlone_.end()});
 }
 
 void CaptionPublisher::forgetGone()

@@ -33,7 +33,8 @@
 //   probe tray                   exit 0 when something is drawn at the first tray icon's place
 //   probe blink ACTION ARG TARGET...  does ACTION, reads a band of each target's caption as fast
 //                                as the screen can be read for 400 ms, and prints how many ms the
-//                                system's look showed in any of them, then the most in one run.
+//                                system's look showed in any of them, the most in one run, and
+//                                the number of readings.
 //                                ACTION: focus TITLE | title TITLE (a title changed) |
 //                                destroy|hide L,T,R,B (a white pop-up over the area goes)
 //   probe ownwindows CLASS       the number of visible top-level windows of the process that
@@ -608,7 +609,9 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
     double shown = 0, run = 0, longest = 0;
     last = start;
     bool wasSystem = false;
+    int samples = 0;
     do {
+        ++samples;
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
@@ -629,7 +632,7 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
     } while (1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart < 400);
     if (cover)
         DestroyWindow(cover);
-    std::printf("%.0f %.0f\n", shown, longest);
+    std::printf("%.0f %.0f %d\n", shown, longest, samples);
     return 0;
 }
 

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# What a user sees in motion: a band of the captions is read from the screen as
+# fast as it can be, for 400 ms after each change, and the time the system's
+# look showed in it is added up. After focus changes, pop-ups of another
+# program destroyed or hidden over captions (right after start-up, after focus
+# changes and right after OK), and title changes, it must be at most 8 ms each.
+# Run against the test build without the mends, some change must show more.
+# Last, the program is killed: a focus change and a title change then show the
+# system's look, not captions left behind.
+#   blink_e2e.sh BUILD_DIR PROGRAM_EXE held|lost
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+build=$1 program=$2 expect=$3
+work=$(mktemp -d)
+samples_pid= program_pid=
+trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
+
+start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
+samples_pid=$!
+wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
+cp "$build/$program" "$work/LumeLume.exe"
+cp "$build/lumehook.dll" "$work/"
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+wait_until 10 probe tray || fail "the program did not start"
+wait_until 5 painted "Tool window" || fail "the captions were not painted"
+sleep 0.3
+
+worst=0 blinks=0
+# blink NAME ACTION ARG TARGET...: measures one change.
+blink() {
+  local name=$1 shown longest; shift
+  read -r shown longest samples < <(probe blink "$@")
+  echo "$name: system look ${shown} ms (longest run ${longest} ms, ${samples} samples)"
+  [ "$shown" -gt "$worst" ] && worst=$shown
+  [ "$shown" -gt 8 ] && blinks=$((blinks + 1))
+  return 0
+}
+captions=("Sizable window" "Tool window")
+area=300,22,800,45  # over both captions
+
+blink "start-up, pop-up destroyed" destroy $area "${captions[@]}"
+blink "start-up, pop-up hidden" hide $area "${captions[@]}"
+for n in $(seq 6); do
+  blink "focus to the sizable window" focus "Sizable window" "${captions[@]}"
+  blink "focus to the tool window" focus "Tool window" "${captions[@]}"
+done
+blink "pop-up destroyed" destroy $area "${captions[@]}"
+blink "pop-up hidden" hide $area "${captions[@]}"
+for n in $(seq 4); do blink "title of an inactive window" title "Dialog frame*" "Dialog frame*"; done
+
+open_menu
+click_item 3
+wait_until 5 probe visible TDlgOption || fail "no options dialog"
+sleep 0.3
+read -r l t r b < <(probe childrect TDlgOption Button OK 0)
+xdotool mousemove $(( (l + r) / 2 )) $(( (t + b) / 2 )) click 1
+wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' visible TDlgOption" || fail "the dialog stayed after OK"
+sleep 0.3
+blink "after OK, pop-up destroyed" destroy $area "${captions[@]}"
+
+if [ "$expect" = held ]; then
+  [ "$blinks" -eq 0 ] || fail "$blinks changes showed the system's look for more than 8 ms (worst $worst ms)"
+  echo "the look held: at most $worst ms of the system's look after any change"
+else
+  [ "$blinks" -gt 0 ] || fail "without the mends no change showed the system's look: the test would not catch it"
+  echo "without the mends: $blinks changes showed the system's look (worst $worst ms)"
+  exit 0
+fi
+
+# Killed: the hook stays in every chain under Wine, and must put nothing on.
+kill -9 "$program_pid"
+wait "$program_pid" 2>/dev/null || true
+program_pid=
+read -r shown _ < <(probe blink focus "Sizable window" "${captions[@]}")
+[ "$shown" -gt 100 ] || fail "after the program was killed a focus change kept our look ($shown ms of the system's)"
+read -r shown _ < <(probe blink title "Dialog frame*" "Dialog frame*")
+[ "$shown" -gt 100 ] || fail "after the program was killed a title change kept our look ($shown ms of the system's)"
+echo "killed: focus and title changes show the system's look"
