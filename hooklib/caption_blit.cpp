@@ -92,6 +92,11 @@ bool IsCaptionRedrawn(UINT message)
 void PutPublishedCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner)
 {
     HWND window = observed.hwnd;
+    const uint32_t windowField = HandleToField(reinterpret_cast<uintptr_t>(window));
+    PublishedView view(owner);
+    // Most windows have nothing published: that costs no call to the system.
+    if (!MayBePublished(view.get(), PublishedCaptionsBytes, owner, windowField))
+        return;
     RECT frame{};
     const uint32_t ownerProcess = ProcessOf(owner);
     if (!ownerProcess || !GetWindowRect(window, &frame))
@@ -104,7 +109,7 @@ void PutPublishedCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t 
     const int length = InternalGetWindowText(window, title, PublishedTitleUnits + 1);
     const CaptionQuery query{owner,
                              ownerProcess,
-                             HandleToField(reinterpret_cast<uintptr_t>(window)),
+                             windowField,
                              active,
                              frame.right - frame.left,
                              frame.bottom - frame.top,
@@ -112,9 +117,6 @@ void PutPublishedCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t 
                              static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE)),
                              reinterpret_cast<const uint16_t*>(title),
                              length > 0 ? static_cast<uint32_t>(length) : 0u};
-    PublishedView view(owner);
-    if (!view.get())
-        return;
     // A title just set is not published yet: the caption of the old one holds
     // the look until the program's paint of the new one, which follows.
     const TitleMatch titles = observed.message == WM_SETTEXT ? TitleMatch::Any : TitleMatch::Exact;

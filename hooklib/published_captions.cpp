@@ -136,6 +136,24 @@ uint32_t FindPublishedCaption(const uint8_t* mapping, uint32_t mappingSize, cons
     return 0;
 }
 
+bool MayBePublished(const uint8_t* mapping, uint32_t mappingSize, uint32_t owner, uint32_t window) noexcept
+{
+    if (!mapping || mappingSize < PublishedDataStart ||
+        Load(mapping, offsetof(PublishedHeader, magic)) != PublishedMagic ||
+        Load(mapping, offsetof(PublishedHeader, owner)) != owner ||
+        Load(mapping, offsetof(PublishedHeader, epoch)) == 0)
+        return false;
+    for (int look = 0; look < 2; ++look)
+        for (uint32_t probe = 0; probe < PublishedProbeLength; ++probe) {
+            const uint64_t at = PublishedSlotsStart +
+                                static_cast<uint64_t>(PublishedSlotIndex(window, look == 1, probe)) * sizeof(PublishedSlot);
+            if (Load(mapping, at + offsetof(PublishedSlot, window)) == window &&
+                Load(mapping, at + offsetof(PublishedSlot, sequence)) != 0)
+                return true;
+        }
+    return false;
+}
+
 bool IsPublishedLeftAlone(const uint8_t* mapping, uint32_t mappingSize, uint32_t owner, uint32_t ownerProcess,
                           uint32_t processId) noexcept
 {

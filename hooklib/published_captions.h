@@ -103,6 +103,10 @@ enum class TitleMatch : uint8_t { Exact, Any };
 uint32_t FindPublishedCaption(const uint8_t* mapping, uint32_t mappingSize, const CaptionQuery& query,
                               TitleMatch titles, FoundPiece (&found)[PublishedPieceLimit]) noexcept;
 
+// True when a caption for the window, in either look, may be published: the
+// one look the hook takes before it asks anything of the system.
+bool MayBePublished(const uint8_t* mapping, uint32_t mappingSize, uint32_t owner, uint32_t window) noexcept;
+
 // True when the owner's list of processes left alone holds `processId`.
 bool IsPublishedLeftAlone(const uint8_t* mapping, uint32_t mappingSize, uint32_t owner, uint32_t ownerProcess,
                           uint32_t processId) noexcept;

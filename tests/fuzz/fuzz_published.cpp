@@ -52,6 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                           found[i].pixels + uint64_t(p.width) * p.height * 4 <= mapping.size());
         }
     }
+    MayBePublished(mapping.data(), static_cast<uint32_t>(mapping.size()), 1, query.window);
     IsPublishedLeftAlone(mapping.data(), static_cast<uint32_t>(mapping.size()), 1, 2, input.take<uint32_t>());
     return 0;
 }

@@ -90,6 +90,10 @@ TEST(PublishedCaptions, TheHookFindsExactlyThePiecesAndPixelsPublished)
 TEST(PublishedCaptions, NothingIsFoundForAnotherWindowLookSizeStyleTitleOrProgram)
 {
     Published p;
+    const uint32_t size = static_cast<uint32_t>(p.mapping.size());
+    EXPECT_TRUE(MayBePublished(p.mapping.data(), size, Owner, Window));
+    EXPECT_FALSE(MayBePublished(p.mapping.data(), size, Owner, Window + 4));
+    EXPECT_FALSE(MayBePublished(p.mapping.data(), size, Owner + 1, Window));
     auto q = p.query();
     const std::u16string other = u"Caf\u00e9 \u2022 \ud55d";
     for (auto change : std::initializer_list<void (*)(CaptionQuery&)>{
