@@ -26,13 +26,19 @@ int main()
     ToolFont = std::make_unique<ui::Font>();
     Surfaces = std::make_unique<CaptionSurfaces>();
     test::LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
+    Settings.Active.Surface = SurfaceKind::Gradation;  // both looks published
     UpdateCaptionMetrics();
     BuildCaptionSurfaces();
 
-    // A window of this thread, and the program's main window named in the record.
-    HWND window = CreateWindowExW(0, L"STATIC", L"BlitBench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
+    // Windows of this thread, and the program's main window named in the record.
+    WNDCLASSW plainClass{};
+    plainClass.lpfnWndProc = DefWindowProcW;
+    plainClass.hInstance = GetModuleHandleW(nullptr);
+    plainClass.lpszClassName = L"BlitBench";
+    RegisterClassW(&plainClass);
+    HWND window = CreateWindowExW(0, L"BlitBench", L"BlitBench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
                                   nullptr, nullptr, nullptr, nullptr);
-    HWND unpublished = CreateWindowExW(0, L"STATIC", L"Unpublished", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 100, 400,
+    HWND unpublished = CreateWindowExW(0, L"BlitBench", L"Unpublished", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 100, 400,
                                        300, nullptr, nullptr, nullptr, nullptr);
     HWND receiver = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     HANDLE record = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, HookShareName);
@@ -42,17 +48,17 @@ int main()
         std::fprintf(stderr, "the published captions' mapping exists already\n");
         return 1;
     }
-    test::PumpUntilQuiet(200);
     PaintCaption(window, true);
 
     auto hookAfter = [&](UINT message, HWND target) {
         CWPRETSTRUCT observed{0, 1, 0, message, target};
         CALLWNDPROCRETHookProc(HC_ACTION, 0, reinterpret_cast<LPARAM>(&observed));
     };
+    // The notifications the hook posted, and whatever else came meanwhile.
     auto drain = [] {
         MSG m;
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
-            ;
+            DispatchMessageA(&m);
     };
     std::vector<double> withBlit, plain, system, lookup;
     for (int round = 0; round < 15; ++round) {
@@ -65,7 +71,7 @@ int main()
         withBlit.push_back(timed([&] { hookAfter(WM_NCPAINT, window); }));
         plain.push_back(timed([&] { hookAfter(WM_NULL, window); }));
         lookup.push_back(timed([&] { hookAfter(WM_NCPAINT, unpublished); }));
-        system.push_back(timed([&] { SendMessageA(window, WM_NCPAINT, 1, 0); }));
+        system.push_back(timed([&] { SendMessageW(window, WM_NCPAINT, 1, 0); }));
         drain();
     }
     const double blit = bench::Median(withBlit) - bench::Median(plain);
