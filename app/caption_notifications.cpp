@@ -42,6 +42,8 @@ std::optional<Rect> PlaceOf(HWND window)
 
 bool CaptionNotifications::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (stopped_)
+        return message == UM_CAPTIONCHANGED || message == UM_CAPTIONTOUCHED || message == UM_WINDOWPOSCHANGED;
     switch (message) {
     case UM_CAPTIONCHANGED:
     case UM_CAPTIONTOUCHED:
@@ -73,8 +75,9 @@ void CaptionNotifications::captionNotified(UINT message, HWND target)
     ++immediatePaints_;
     PostedQueue queue{mainWindow_, peekMsg_};
     DropFollowingNotifications(message, Key(target), queue);
-    // Only real windows are scheduled: a forged lParam schedules nothing.
-    if (settle_ && IsWindow(target)) {
+    // Only real windows are scheduled: a forged lParam schedules nothing. The
+    // peeking may have let in the session's end, which stops everything.
+    if (settle_ && !stopped_ && IsWindow(target)) {
         schedule_.rearm(Key(target), GetTickCount(), SettleDelayMs);
         restartTimer();
     }
@@ -91,6 +94,8 @@ void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
         flags |= static_cast<uint32_t>(peekMsg_.wParam);
         PeekMessageA(&peekMsg_, mainWindow_, UM_WINDOWPOSCHANGED, UM_WINDOWPOSCHANGED, PM_REMOVE);
     }
+    if (stopped_)
+        return;  // the session ended while the queue was looked at
     const std::optional<Rect> before = places_.of(Key(window));
     const std::optional<Rect> after = IsWindow(window) ? PlaceOf(window) : std::nullopt;
     places_.set(Key(window), after);
@@ -108,6 +113,13 @@ void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
             schedule_.armBy(key, now, UncoveredDelayMs);
     }
     restartTimer();
+}
+
+void CaptionNotifications::stop()
+{
+    stopped_ = true;
+    KillTimer(mainWindow_, SettleTimer);
+    KillTimer(mainWindow_, SettleSweepTimer);
 }
 
 void CaptionNotifications::armSettleSweep()
