@@ -42,15 +42,15 @@ std::optional<Rect> PlaceOf(HWND window)
 
 bool CaptionNotifications::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (stopped_)
-        return message == UM_CAPTIONCHANGED || message == UM_CAPTIONTOUCHED || message == UM_WINDOWPOSCHANGED;
     switch (message) {
     case UM_CAPTIONCHANGED:
     case UM_CAPTIONTOUCHED:
-        captionNotified(message, reinterpret_cast<HWND>(lParam));
+        if (!stopped_)
+            captionNotified(message, reinterpret_cast<HWND>(lParam));
         return true;
     case UM_WINDOWPOSCHANGED:
-        windowPosChanged(reinterpret_cast<HWND>(lParam), static_cast<uint32_t>(wParam));
+        if (!stopped_)
+            windowPosChanged(reinterpret_cast<HWND>(lParam), static_cast<uint32_t>(wParam));
         return true;
     case WM_TIMER:
         if (wParam == SettleSweepTimer) {
@@ -88,10 +88,11 @@ void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
     if (!settle_)
         return;
     // Later changes of the same window queued right behind: where it is now
-    // answers for all of them.
+    // answers for all of them, and it was re-ordered if any one re-ordered it.
+    bool reordered = !(flags & SWP_NOZORDER);
     while (PeekMessageA(&peekMsg_, mainWindow_, UM_WINDOWPOSCHANGED, UM_WINDOWPOSCHANGED, PM_NOREMOVE) &&
            peekMsg_.lParam == reinterpret_cast<LPARAM>(window)) {
-        flags |= static_cast<uint32_t>(peekMsg_.wParam);
+        reordered = reordered || !(peekMsg_.wParam & SWP_NOZORDER);
         PeekMessageA(&peekMsg_, mainWindow_, UM_WINDOWPOSCHANGED, UM_WINDOWPOSCHANGED, PM_REMOVE);
     }
     if (stopped_)
@@ -101,7 +102,7 @@ void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
     places_.set(Key(window), after);
     if (places_.size() > MaxKnownPlaces)
         learnWindowPlaces();  // windows that went without a word, such as a killed program's
-    const std::vector<Rect> area = UncoveredArea(before, after, !(flags & SWP_NOZORDER));
+    const std::vector<Rect> area = UncoveredArea(before, after, reordered);
     if (area.empty())
         return;
     const uint32_t now = GetTickCount();
