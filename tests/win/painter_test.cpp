@@ -11,6 +11,7 @@
 #include "core/user_error.h"
 #include "painter/bitmap_file.h"
 #include "painter/caption_drawing.h"
+#include "painter/composition_bitmap.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "resources/texts.h"
@@ -463,6 +464,22 @@ TEST_F(TextureFileTest, FailuresGiveTheirMessagesKeepTheOldBitmapAndStopTheBuild
     EXPECT_EQ(ErrorOf(Write("table_missing.bmp", tableMissing)), texts::StreamReadError);
     PutLittleEndian(tableMissing, 46, 100000, 4);
     EXPECT_EQ(ErrorOf(Write("table_huge.bmp", tableMissing)), texts::InvalidBitmap);
+}
+
+TEST(CompositionBitmap, AMemoryDcThatCouldNotBeMadeIsTriedAgainAtTheNextPaint)
+{
+    // Every GDI handle of the process taken but one: the bitmap gets it, its DC none.
+    std::vector<HRGN> hoard;
+    while (HRGN region = CreateRectRgn(0, 0, 1, 1))
+        hoard.push_back(region);
+    ASSERT_FALSE(hoard.empty());
+    DeleteObject(hoard.back());
+    hoard.pop_back();
+    CompositionBitmap composition;
+    EXPECT_EQ(composition.prepare(100, 20), nullptr);
+    for (HRGN region : hoard)
+        DeleteObject(region);
+    EXPECT_NE(composition.prepare(100, 20), nullptr);
 }
 
 } // namespace
