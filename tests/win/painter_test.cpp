@@ -4,12 +4,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "core/user_error.h"
 #include "painter/bitmap_file.h"
+#include "painter/caption_composition.h"
+#include "painter/caption_dc.h"
 #include "painter/caption_drawing.h"
 #include "painter/composition_bitmap.h"
 #include "painter/painter.h"
@@ -250,6 +253,37 @@ TEST_F(PainterTest, ProtectedButtonsUntouchedOthersPaintedOver)
     PaintCaption(window, true);
     painted = CaptureWindow(window);
     EXPECT_GT(buttonChanged(painted, layout.CloseButtonRect), 100);
+}
+
+TEST_F(PainterTest, AWindowMovedBeforeItsPaintGetsItsCaptionAndNothingElse)
+{
+    // The window moves between its layout and the DC its caption is put on, as
+    // one dragged every few milliseconds does; all the DC allows is filled.
+    HWND window = StartSample("MovedSample");
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    SetWindowPos(window, nullptr, 63, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Capture system = CaptureSettled(window);
+    {
+        ui::WindowDc dc = CaptionDc(window, layout, true, true);
+        ASSERT_TRUE(dc);
+        ui::GdiObject<HBRUSH> magenta(CreateSolidBrush(RGB(255, 0, 255)));
+        const RECT all{0, 0, 400, 300};
+        FillRect(dc.get(), &all, magenta.get());
+    }
+    const Capture painted = CaptureWindow(window);
+    const std::vector<Rect> area = PaintedArea(layout, true);
+    int missed = 0, buttons = 0, outside = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const bool inArea = std::any_of(area.begin(), area.end(), [&](const Rect& r) { return Inside(r, x, y); });
+            if (inArea && !InAnyButton(layout, x, y))
+                missed += painted.at(x, y) != RGB(255, 0, 255);
+            else if (painted.at(x, y) != system.at(x, y))
+                ++(InAnyButton(layout, x, y) ? buttons : outside);
+        }
+    EXPECT_EQ(missed, 0) << "caption pixels left unpainted";
+    EXPECT_EQ(buttons, 0) << "button pixels painted";
+    EXPECT_EQ(outside, 0) << "pixels outside the caption and grooves painted";
 }
 
 TEST_F(PainterTest, TtyClassIsNeverPainted)
