@@ -10,6 +10,7 @@
 #include "painter/composition_bitmap.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
+#include "painter/window_dpi.h"
 #include "painter/window_program.h"
 #include "settings/settings.h"
 #include "ui/canvas.h"
@@ -81,6 +82,7 @@ void PaintCaption(HWND window, bool fullRepaint, uint32_t style)
         return;  // never painted
     if (!ExcludedPrograms.empty() && ExcludedPrograms.contains(ProgramFileNameOf(window)))
         return;  // a program the user leaves alone, its children too
+    const WindowDpiContext dpiContext(window);  // its rectangle, metrics and DC at its own DPI
     const CaptionLayout layout = ComputeCaptionLayout(window, style);
 
     // Composed off-screen in the order the steps overlap: surface, text with

@@ -216,6 +216,11 @@ int Run(const char* readyPath)
 
 int main(int argc, char** argv)
 {
+    // Aware of the system's DPI, as most programs declare themselves.
+    using SetAware = BOOL WINAPI();
+    if (auto* setAware = reinterpret_cast<SetAware*>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware"))))
+        setAware();
     HitTestMessage = RegisterWindowMessageA(lume::samples::HitTestMessageName);
     SyncMessage = RegisterWindowMessageA(lume::samples::SyncMessageName);
     HangMessage = RegisterWindowMessageA(lume::samples::HangMessageName);

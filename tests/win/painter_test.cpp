@@ -286,6 +286,52 @@ TEST_F(PainterTest, AWindowMovedBeforeItsPaintGetsItsCaptionAndNothingElse)
     EXPECT_EQ(outside, 0) << "pixels outside the caption and grooves painted";
 }
 
+TEST_F(PainterTest, SystemCloseBoxesKeepEveryPixelAtTheDesktopsDpi)
+{
+    // Run at 96 dpi and, by a second test entry, at 144. The close box is
+    // found in the system's own look: at the caption's right end, the first
+    // run of columns whose pixels differ from the caption's top row.
+    BothLooks(SurfaceKind::Texture);
+    struct Kind {
+        const char* title;
+        const char* extra;
+        int frame, captionHeight;
+    };
+    const Kind kinds[] = {
+        {"DpiSizable", "", GetSystemMetrics(SM_CYFRAME), GetSystemMetrics(SM_CYCAPTION)},
+        {"DpiTool", "--exstyle 80", GetSystemMetrics(SM_CYFRAME), GetSystemMetrics(SM_CYSMCAPTION)},
+    };
+    for (const Kind& kind : kinds) {
+        HWND window = StartSample(kind.title, kind.extra);
+        const Capture system = CaptureSettled(window);
+        const int top = kind.frame, bottom = kind.frame + kind.captionHeight - 1, right = 400 - kind.frame;
+        auto marked = [&](int x) {
+            for (int y = top; y < bottom; ++y)
+                if (system.at(x, y) != system.at(x, top))
+                    return true;
+            return false;
+        };
+        int boxRight = right - 1;
+        while (boxRight > 200 && !marked(boxRight))
+            --boxRight;
+        int boxLeft = boxRight;
+        while (boxLeft > 200 && marked(boxLeft - 1))
+            --boxLeft;
+        PaintCaption(window, true);
+        const Capture painted = CaptureWindow(window);
+        int changed = 0, box = 0;
+        for (int x = boxLeft; x <= boxRight; ++x)
+            for (int y = top; y < bottom; ++y)
+                if (system.at(x, y) != system.at(x, top)) {
+                    ++box;
+                    changed += painted.at(x, y) != system.at(x, y);
+                }
+        EXPECT_GT(box, 50) << kind.title << ": no close box found";
+        EXPECT_EQ(changed, 0) << kind.title << ": pixels of the close box at " << boxLeft << ".." << boxRight
+                              << " painted over";
+    }
+}
+
 TEST_F(PainterTest, TtyClassIsNeverPainted)
 {
     BothLooks(SurfaceKind::Texture);
