@@ -99,8 +99,9 @@ void TFrmMain::FormCreate()
     application.guard([] { BuildCaptionSurfaces(); });
     application.showMainForm = false;
     tskTray_->setIcon(application.icon());
-    if (!shutDown_)
-        application.guard([this] { tskTray_->setRegistered(true); });
+    if (shutDown_)
+        return;
+    application.guard([this] { tskTray_->setRegistered(true); });
     if (shutDown_)
         return;
     ShowWindow(application.handle(), SW_HIDE);
