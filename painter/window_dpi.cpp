@@ -9,15 +9,13 @@ namespace lume {
 namespace {
 
 struct DpiFunctions {
-    using WindowContext = DPI_AWARENESS_CONTEXT WINAPI(HWND);
-    using SetThreadContext = DPI_AWARENESS_CONTEXT WINAPI(DPI_AWARENESS_CONTEXT);
-    using DpiForWindow = UINT WINAPI(HWND);
-    using MetricForDpi = int WINAPI(int, UINT);
-
-    WindowContext* windowContext = ui::LateBound<WindowContext>("user32.dll", "GetWindowDpiAwarenessContext");
-    SetThreadContext* setThreadContext = ui::LateBound<SetThreadContext>("user32.dll", "SetThreadDpiAwarenessContext");
-    DpiForWindow* dpiForWindow = ui::LateBound<DpiForWindow>("user32.dll", "GetDpiForWindow");
-    MetricForDpi* metricForDpi = ui::LateBound<MetricForDpi>("user32.dll", "GetSystemMetricsForDpi");
+    decltype(GetWindowDpiAwarenessContext)* windowContext =
+        ui::LateBound<decltype(GetWindowDpiAwarenessContext)>("user32.dll", "GetWindowDpiAwarenessContext");
+    decltype(SetThreadDpiAwarenessContext)* setThreadContext =
+        ui::LateBound<decltype(SetThreadDpiAwarenessContext)>("user32.dll", "SetThreadDpiAwarenessContext");
+    decltype(GetDpiForWindow)* dpiForWindow = ui::LateBound<decltype(GetDpiForWindow)>("user32.dll", "GetDpiForWindow");
+    decltype(GetSystemMetricsForDpi)* metricForDpi =
+        ui::LateBound<decltype(GetSystemMetricsForDpi)>("user32.dll", "GetSystemMetricsForDpi");
 };
 
 const DpiFunctions& Functions()

@@ -217,8 +217,7 @@ int Run(const char* readyPath)
 int main(int argc, char** argv)
 {
     // Aware of the system's DPI, as most programs declare themselves.
-    using SetAware = BOOL WINAPI();
-    if (auto* setAware = reinterpret_cast<SetAware*>(
+    if (auto* setAware = reinterpret_cast<decltype(SetProcessDPIAware)*>(
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware"))))
         setAware();
     HitTestMessage = RegisterWindowMessageA(lume::samples::HitTestMessageName);
