@@ -45,10 +45,12 @@ bool CaptionNotifications::handleMessage(UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case UM_CAPTIONCHANGED:
     case UM_CAPTIONTOUCHED:
-        captionNotified(message, reinterpret_cast<HWND>(lParam));
+        if (!stopped_)
+            captionNotified(message, reinterpret_cast<HWND>(lParam));
         return true;
     case UM_WINDOWPOSCHANGED:
-        windowPosChanged(reinterpret_cast<HWND>(lParam), static_cast<uint32_t>(wParam));
+        if (!stopped_)
+            windowPosChanged(reinterpret_cast<HWND>(lParam), static_cast<uint32_t>(wParam));
         return true;
     case WM_TIMER:
         if (wParam == SettleSweepTimer) {
@@ -73,8 +75,9 @@ void CaptionNotifications::captionNotified(UINT message, HWND target)
     ++immediatePaints_;
     PostedQueue queue{mainWindow_, peekMsg_};
     DropFollowingNotifications(message, Key(target), queue);
-    // Only real windows are scheduled: a forged lParam schedules nothing.
-    if (settle_ && IsWindow(target)) {
+    // Only real windows are scheduled: a forged lParam schedules nothing. The
+    // peeking may have let in the session's end, which stops everything.
+    if (settle_ && !stopped_ && IsWindow(target)) {
         schedule_.rearm(Key(target), GetTickCount(), SettleDelayMs);
         restartTimer();
     }
@@ -85,18 +88,21 @@ void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
     if (!settle_)
         return;
     // Later changes of the same window queued right behind: where it is now
-    // answers for all of them.
+    // answers for all of them, and it was re-ordered if any one re-ordered it.
+    bool reordered = !(flags & SWP_NOZORDER);
     while (PeekMessageA(&peekMsg_, mainWindow_, UM_WINDOWPOSCHANGED, UM_WINDOWPOSCHANGED, PM_NOREMOVE) &&
            peekMsg_.lParam == reinterpret_cast<LPARAM>(window)) {
-        flags |= static_cast<uint32_t>(peekMsg_.wParam);
+        reordered = reordered || !(peekMsg_.wParam & SWP_NOZORDER);
         PeekMessageA(&peekMsg_, mainWindow_, UM_WINDOWPOSCHANGED, UM_WINDOWPOSCHANGED, PM_REMOVE);
     }
+    if (stopped_)
+        return;  // the session ended while the queue was looked at
     const std::optional<Rect> before = places_.of(Key(window));
     const std::optional<Rect> after = IsWindow(window) ? PlaceOf(window) : std::nullopt;
     places_.set(Key(window), after);
     if (places_.size() > MaxKnownPlaces)
         learnWindowPlaces();  // windows that went without a word, such as a killed program's
-    const std::vector<Rect> area = UncoveredArea(before, after, !(flags & SWP_NOZORDER));
+    const std::vector<Rect> area = UncoveredArea(before, after, reordered);
     if (area.empty())
         return;
     const uint32_t now = GetTickCount();
@@ -108,6 +114,13 @@ void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
             schedule_.armBy(key, now, UncoveredDelayMs);
     }
     restartTimer();
+}
+
+void CaptionNotifications::stop()
+{
+    stopped_ = true;
+    KillTimer(mainWindow_, SettleTimer);
+    KillTimer(mainWindow_, SettleSweepTimer);
 }
 
 void CaptionNotifications::armSettleSweep()

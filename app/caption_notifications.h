@@ -40,6 +40,10 @@ public:
     // and its timers. False for any other.
     bool handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // No paint from now on, and no timer: the program is ending. The object
+    // stays, for a handler on the stack below may still be using it.
+    void stop();
+
     // One sweep more, a moment from now; it also learns where every window is.
     void armSettleSweep();
     // The rectangle of every visible top-level window, learnt anew.
@@ -65,6 +69,7 @@ private:
     Painter painter_;
     Sweeper sweeper_;
     bool settle_;
+    bool stopped_ = false;
     MSG peekMsg_{};
     SettleSchedule schedule_;
     WindowPlaces places_;

@@ -47,6 +47,9 @@ TFrmMain::TFrmMain(bool settleRepaint, OptionPickers pickers) : pickers_(std::mo
 TFrmMain::~TFrmMain()
 {
     ShutDown();
+    FreeDrawingObjects();
+    notifications_.reset();
+    tskTray_.reset();
     tskMenu_.reset();
     destroyWindow();
 }
@@ -56,9 +59,17 @@ void TFrmMain::ShutDown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    notifications_.reset();  // no paint after the drawing objects are gone
-    ui::Application::instance().guard([this] { FormDestroy(); });
-    tskTray_.reset();  // deletes the icon from the tray
+    notifications_->stop();  // no paint after the captions are restored
+    ui::Application& application = ui::Application::instance();
+    application.guard([this] { FormDestroy(); });
+    tskTray_->RemoveTrayIcon();
+}
+
+void TFrmMain::EndSession()
+{
+    sessionEnding_ = true;
+    ShutDown();
+    ui::Application::instance().terminate();
 }
 
 void TFrmMain::CreateDrawingObjects()
@@ -84,11 +95,16 @@ void TFrmMain::FormCreate()
     UpdateCaptionMetrics();
     // A texture that will not load, or a tray that refuses the icon, is shown
     // and start-up goes on: without the tray icon and the hook the program
-    // could neither be used nor ended.
+    // could neither be used nor ended. A session that ends while the error is
+    // shown ends start-up there.
     application.guard([] { BuildCaptionSurfaces(); });
     application.showMainForm = false;
     tskTray_->setIcon(application.icon());
+    if (shutDown_)
+        return;
     application.guard([this] { tskTray_->setRegistered(true); });
+    if (shutDown_)
+        return;
     ShowWindow(application.handle(), SW_HIDE);
     SweepWindows(true);
     CreateDLLInst(handle());
@@ -105,10 +121,14 @@ void TFrmMain::FormDestroy()
     SetSubstituteTexture(nullptr);
     // A failed save is shown; the hook still goes and every caption is restored.
     application.guard([] { SaveOptions(); });
-    FreeDrawingObjects();
-    Publisher.close();  // before the restore sweep: the hook puts nothing on from now on
+    Publisher.close();  // before the restore: the hook puts nothing on from now on
     DestroyDLLInst();
-    SweepWindows(false);
+    // At the session's end other programs are busy closing: their frames are
+    // queued for repaint, and nothing waits for an answer.
+    if (sessionEnding_)
+        RestoreFramesQueued();
+    else
+        SweepWindows(false);
 }
 
 LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -126,10 +146,8 @@ LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         break;
     case WM_ENDSESSION:
-        // The process is ended right after this returns, without its own end:
-        // the options are saved and every caption restored now.
         if (wParam)
-            ShutDown();
+            EndSession();
         return 0;
     case WM_CLOSE:
         MenuItemEXITClick();
@@ -153,6 +171,8 @@ void TFrmMain::ItemAboutClick()
 
 void TFrmMain::UpdateSystemMetrics1Click()
 {
+    if (shutDown_)
+        return;
     UpdateCaptionMetrics();
     Publisher.withdrawAll();
     BuildCaptionSurfaces();
@@ -178,7 +198,7 @@ void TFrmMain::ItemOptionClick()
     dialog->Fill(Settings, *NormalFont, *ToolFont);
     dialog->FillExclusions(ExcludedPrograms);
     dialog->UpdateFontLabels();
-    if (dialog->ShowModal() != ModalOk)
+    if (dialog->ShowModal() != ModalOk || shutDown_)
         return;
     dialog->CopyBack(Settings, *NormalFont, *ToolFont);
     Publisher.withdrawAll();

@@ -37,8 +37,14 @@ private:
     void FormCreate();
     void FormDestroy();
     // FormDestroy and the tray icon's deletion, once: at the end of the
-    // message loop, or when the session ends before it.
+    // message loop, or when the session ends before it. Frees nothing: the
+    // session's end is a sent message, which may come while a handler below
+    // on the stack still uses the notifications, the tray or the fonts.
     void ShutDown();
+    // WM_ENDSESSION: shut down now, since the process may be ended as soon as
+    // the message returns, and end the message loop, for a close by the
+    // restart manager leaves the process running.
+    void EndSession();
     void CreateDrawingObjects();
     void FreeDrawingObjects();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -49,6 +55,7 @@ private:
     std::unique_ptr<CaptionNotifications> notifications_;
     UINT taskbarCreated_ = 0;
     bool shutDown_ = false;
+    bool sessionEnding_ = false;
     OptionPickers pickers_;
 };
 

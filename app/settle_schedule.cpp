@@ -14,7 +14,9 @@ void SettleSchedule::rearm(uintptr_t window, uint32_t now, uint32_t delay) { due
 void SettleSchedule::armBy(uintptr_t window, uint32_t now, uint32_t delay)
 {
     auto [entry, added] = due_.try_emplace(window, Due{now + delay, false});
-    if (!added && Until(entry->second.at, now) > static_cast<int32_t>(delay))
+    // A late repaint due sooner would come before the uncovered pixels are
+    // back, with nothing after it; a first repaint has its late one after it.
+    if (!added && (entry->second.late || Until(entry->second.at, now) > static_cast<int32_t>(delay)))
         entry->second = {now + delay, false};
 }
 

@@ -16,8 +16,9 @@ public:
     // Due `delay` from `now`, also when it was due sooner: each notification
     // for a window puts its settle repaint off until its run has ended.
     void rearm(uintptr_t window, uint32_t now, uint32_t delay);
-    // Due `delay` from `now` at the latest: an earlier due time stays, so a
-    // window uncovered again and again is still repainted at a steady pace.
+    // Due `delay` from `now` at the latest: an earlier first repaint stays, so
+    // a window uncovered again and again is still repainted at a steady pace.
+    // A pending late repaint gives way: it may come too soon, and is the last.
     void armBy(uintptr_t window, uint32_t now, uint32_t delay);
     // The windows due at `now`. Those due for their first repaint stay, due
     // once more `lateDelay` later; those due for their late one go.

@@ -54,10 +54,11 @@ BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
 
 namespace {
 
-BOOL CALLBACK RestoreProgramProc(HWND window, LPARAM programs)
+// `programs` none: every candidate.
+BOOL CALLBACK RestoreQueuedProc(HWND window, LPARAM programs)
 {
-    if (IsSweepCandidate(StyleOf(window)) &&
-        reinterpret_cast<const ExclusionList*>(programs)->contains(ProgramFileNameOf(window)))
+    const auto* listed = reinterpret_cast<const ExclusionList*>(programs);
+    if (IsSweepCandidate(StyleOf(window)) && (!listed || listed->contains(ProgramFileNameOf(window))))
         // Queued for the window's own thread: a program that hangs holds nothing up.
         RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     return TRUE;
@@ -68,8 +69,10 @@ BOOL CALLBACK RestoreProgramProc(HWND window, LPARAM programs)
 void RestoreProgramWindows(const ExclusionList& programs)
 {
     if (!programs.empty())
-        EnumWindows(RestoreProgramProc, reinterpret_cast<LPARAM>(&programs));
+        EnumWindows(RestoreQueuedProc, reinterpret_cast<LPARAM>(&programs));
 }
+
+void RestoreFramesQueued() { EnumWindows(RestoreQueuedProc, 0); }
 
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM)
 {

@@ -16,6 +16,10 @@ void SweepWindows(bool paint);
 // in the system's own look.
 void RestoreProgramWindows(const ExclusionList& programs);
 
+// Every candidate's frame is queued for repaint in its own thread, in the
+// system's look: the restore sweep for when no wait is allowed.
+void RestoreFramesQueued();
+
 BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint);
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM unused);
 

@@ -18,8 +18,18 @@ CaptionMetrics CaptionMetricsFrom(const SystemFrameMetrics& system) noexcept
     metrics.NormalButtonWidth = system.cyCaption - 3;
     metrics.NormalButtonHeight = system.cyCaption - 5;
     metrics.ToolCaptionHeight = system.cySmCaption - 1;
-    metrics.ToolButtonWidth = 13;
-    metrics.ToolButtonHeight = 13;
+    if (system.dpi == 96) {
+        // A fixed 13 x 13 box, 2 pixels in from the caption's top and right.
+        metrics.ToolButtonWidth = metrics.ToolButtonHeight = 13;
+        metrics.ToolButtonInsetX = 2 + 13;
+        metrics.ToolButtonInsetY = 2;
+    } else {
+        // At other DPIs the system's 11 x 11 box, which does not grow with the
+        // DPI, centred in the small caption's height at its right end.
+        metrics.ToolButtonWidth = metrics.ToolButtonHeight = 11;
+        metrics.ToolButtonInsetX = (system.cySmCaption + 12) / 2;
+        metrics.ToolButtonInsetY = (system.cySmCaption - 12) / 2;
+    }
     return metrics;
 }
 
@@ -43,7 +53,8 @@ CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint3
     layout.FrameX = sizing ? metrics.SizingFrameX : metrics.FixedFrameX;
     layout.FrameY = sizing ? metrics.SizingFrameY : metrics.FixedFrameY;
 
-    if (exStyle & WsExToolWindow) {
+    const bool tool = (exStyle & WsExToolWindow) != 0;
+    if (tool) {
         layout.ButtonWidth = metrics.ToolButtonWidth;
         layout.ButtonHeight = metrics.ToolButtonHeight;
         layout.CaptionHeight = metrics.ToolCaptionHeight;
@@ -61,10 +72,11 @@ CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint3
 
     const Rect caption{layout.FrameX, layout.FrameY, width - layout.FrameX, layout.FrameY + layout.CaptionHeight};
     layout.CaptionRect = caption;
-    const int32_t buttonTop = caption.top + 2;
+    const int32_t buttonTop = caption.top + (tool ? metrics.ToolButtonInsetY : 2);
     const int32_t buttonBottom = buttonTop + layout.ButtonHeight;
     const int32_t w = layout.ButtonWidth;
-    layout.CloseButtonRect = {caption.right - 2 - w, buttonTop, caption.right - 2, buttonBottom};
+    const int32_t closeLeft = caption.right - (tool ? metrics.ToolButtonInsetX : 2 + w);
+    layout.CloseButtonRect = {closeLeft, buttonTop, closeLeft + w, buttonBottom};
     const int32_t maxLeft = layout.CloseButtonRect.left - w - 2;
     layout.MaxButtonRect = {maxLeft, buttonTop, maxLeft + w, buttonBottom};
     layout.MinButtonRect = {maxLeft - w, buttonTop, maxLeft, buttonBottom};

@@ -19,12 +19,17 @@ struct CaptionMetrics {
     int32_t ToolCaptionHeight = 0;
     int32_t ToolButtonWidth = 0;
     int32_t ToolButtonHeight = 0;
+    // Where a tool window's close box starts: this far left of the caption's
+    // right edge, and this far below its top.
+    int32_t ToolButtonInsetX = 0;
+    int32_t ToolButtonInsetY = 0;
     bool operator==(const CaptionMetrics&) const = default;
 };
 
-// The system's values behind CaptionMetrics.
+// The system's values behind CaptionMetrics, and the DPI they were read at.
 struct SystemFrameMetrics {
     int32_t cxFrame, cyFrame, cxDlgFrame, cyDlgFrame, cyCaption, cySmCaption;
+    int32_t dpi = 96;
 };
 
 CaptionMetrics CaptionMetricsFrom(const SystemFrameMetrics& system) noexcept;

@@ -2,6 +2,7 @@
 // rectangle, styles and active state.
 #include "core/win_constants.h"
 #include "painter/painter.h"
+#include "painter/window_dpi.h"
 #include "settings/settings.h"
 
 namespace lume {
@@ -24,9 +25,13 @@ constexpr DWORD SilentPauseMs = 2000;
 
 void UpdateCaptionMetrics()
 {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     CachedMetrics = CaptionMetricsFrom({GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
                                         GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
-                                        GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION)});
+                                        GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION), dpi});
+    ForgetMetricsPerDpi();
 }
 
 bool IsCaptionActive(HWND window, uint32_t style)
@@ -59,7 +64,8 @@ CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style)
     GetWindowRect(window, &frame);
     auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
     CaptionLayout layout = LayoutCaption(frame.right - frame.left, frame.bottom - frame.top, style, exStyle,
-                                         CachedMetrics, Settings, IsCaptionActive(window, style));
+                                         MetricsForWindow(window, CachedMetrics), Settings,
+                                         IsCaptionActive(window, style));
     layout.WindowRect = {frame.left, frame.top, frame.right, frame.bottom};
     return layout;
 }
@@ -68,11 +74,11 @@ CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style)
 
 namespace lume {
 
-CaptionLayout WithLook(const CaptionLayout& layout, bool active)
+CaptionLayout WithLook(HWND window, const CaptionLayout& layout, bool active)
 {
     const Rect& frame = layout.WindowRect;
-    CaptionLayout other = LayoutCaption(frame.width(), frame.height(), layout.Style, layout.ExStyle, CachedMetrics,
-                                        Settings, active);
+    CaptionLayout other = LayoutCaption(frame.width(), frame.height(), layout.Style, layout.ExStyle,
+                                        MetricsForWindow(window, CachedMetrics), Settings, active);
     other.WindowRect = frame;
     return other;
 }

@@ -15,7 +15,8 @@ HDC CompositionBitmap::prepare(int32_t width, int32_t height)
 {
     if (width <= 0 || height <= 0 || width > LargestSide || height > LargestSide)
         return nullptr;
-    if (!dc_ || width > bitmap_.width || height > bitmap_.height) {
+    // A DC that could not be made (no GDI handle left) is tried again.
+    if (!dc_ || !dc_->get() || width > bitmap_.width || height > bitmap_.height) {
         dc_.reset();
         bitmap_ = NewSurfaceBitmap(std::max(width, bitmap_.width), std::max(height, bitmap_.height));
         if (!bitmap_.bitmap)

@@ -6,13 +6,14 @@
 #include <unordered_map>
 
 #include "painter/caption_composition.h"
+#include "painter/caption_dc.h"
 #include "painter/caption_publication.h"
 #include "painter/caption_publisher.h"
 #include "painter/caption_drawing.h"
-#include "painter/child_clip.h"
 #include "painter/composition_bitmap.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
+#include "painter/window_dpi.h"
 #include "painter/window_program.h"
 #include "settings/settings.h"
 #include "ui/canvas.h"
@@ -122,74 +123,11 @@ void PublishBothLooks(HWND window, HDC memory, const CaptionLayout& layout, cons
                       const std::wstring& title)
 {
     bool changed = PublishComposed(window, layout, bands, title);
-    const CaptionLayout other = WithLook(layout, !layout.IsActive);
+    const CaptionLayout other = WithLook(window, layout, !layout.IsActive);
     if (ComposeCaption(memory, other, bands, title, true, nullptr))
         changed = PublishComposed(window, other, bands, title) || changed;
     if (changed)
         RepaintOwnFrame(window, layout);
-}
-
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-// The union of `parts` less `cut`, moved by `offset`.
-ui::RegionHandle RegionOf(const std::vector<Rect>& parts, const std::vector<Rect>& cut, Point offset)
-{
-    ui::RegionHandle region(CreateRectRgn(0, 0, 0, 0));
-    auto combine = [&](const Rect& r, int mode) {
-        ui::RegionHandle part(CreateRectRgn(r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y));
-        CombineRgn(region.get(), region.get(), part.get(), mode);
-    };
-    for (const Rect& r : parts)
-        combine(r, RGN_OR);
-    for (const Rect& r : cut)
-        combine(r, RGN_DIFF);
-    return region;
-}
-
-// The window DC clipped, as it is made, to `area` (screen coordinates): a
-// clip set on the DC afterwards would cost another trip to the server.
-ui::WindowDc ClippedWindowDc(HWND window, ui::RegionHandle area)
-{
-    HDC dc = GetDCEx(window, area.get(), DCX_WINDOW | DCX_CACHE | DCX_INTERSECTRGN);
-    if (dc)
-        area.release();  // the system's from now on, deleted at ReleaseDC
-    return ui::WindowDc(window, dc);
-}
-
-// A child's DC: its top-level window's, moved to the child's offset, and
-// clipped to what of the child can be seen (its rectangle within its
-// parent's client area, minus the visible siblings above it).
-ui::WindowDc ChildCaptionDc(HWND window, const Rect& childFrame, ui::RegionHandle area)
-{
-    HWND root = GetAncestor(window, GA_ROOT);
-    RECT rootFrame{}, parentClient{};
-    GetWindowRect(root, &rootFrame);
-    HWND parent = GetParent(window);
-    GetClientRect(parent, &parentClient);
-    MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&parentClient), 2);
-    std::vector<Rect> siblingsAbove;
-    for (HWND sibling = GetWindow(window, GW_HWNDPREV); sibling; sibling = GetWindow(sibling, GW_HWNDPREV)) {
-        RECT frame{};
-        if (IsWindowVisible(sibling) && GetWindowRect(sibling, &frame))
-            siblingsAbove.push_back(ToRect(frame));
-    }
-    ui::RegionHandle visible = RegionOf(VisibleChildArea(childFrame, ToRect(parentClient), siblingsAbove), {}, {});
-    CombineRgn(area.get(), area.get(), visible.get(), RGN_AND);
-    ui::WindowDc dc = ClippedWindowDc(root, std::move(area));
-    if (dc)
-        SetViewportOrgEx(dc.get(), childFrame.left - rootFrame.left, childFrame.top - rootFrame.top, nullptr);
-    return dc;
-}
-
-// The DC the caption is put on, clipped to the pixels the paint sets.
-ui::WindowDc CaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines)
-{
-    const Rect& frame = layout.WindowRect;
-    ui::RegionHandle area =
-        RegionOf(PaintedArea(layout, withLines), LeftAlone(layout, fullRepaint), {frame.left, frame.top});
-    if ((layout.Style & WS_CHILD) && PaintChildrenThroughRoot)
-        return ChildCaptionDc(window, frame, std::move(area));
-    return ClippedWindowDc(window, std::move(area));
 }
 
 // A window whose parent is the desktop is visible exactly when its own
@@ -234,6 +172,7 @@ void PaintCaption(HWND window, bool fullRepaint, uint32_t style)
         Publisher.leaveAlone(process);
         return;
     }
+    const WindowDpiContext dpiContext(window);  // its rectangle, metrics and DC at its own DPI
     const CaptionLayout layout = ComputeCaptionLayout(window, style);
 
     const CompositionBands bands = ComposedBands(layout);

@@ -24,7 +24,7 @@ CaptionLayout ComputeCaptionLayout(HWND window);
 CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style);
 
 // The same window's layout in the given look.
-CaptionLayout WithLook(const CaptionLayout& layout, bool active);
+CaptionLayout WithLook(HWND window, const CaptionLayout& layout, bool active);
 
 // Foreground for a top-level window; for a WS_CHILD window, the active MDI
 // child of the foreground frame. A frame that does not answer in time:

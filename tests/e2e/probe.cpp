@@ -28,6 +28,7 @@
 //   probe notifygone COUNT       posts the program COUNT notifications for gone and hidden windows
 //   probe programanswers         exit 0 when LumeLume's main window answers within 500 ms
 //   probe closeprogram           asks LumeLume's main window to close (as its Exit command does)
+//   probe closeapp               ends LumeLume's session as the restart manager does (ENDSESSION_CLOSEAPP)
 //   probe taskbarcreated         sends LumeLume's main window the shell's "TaskbarCreated"
 //   probe menurect               the open pop-up menu's rectangle: left top right bottom
 //   probe tray                   exit 0 when something is drawn at the first tray icon's place
@@ -690,7 +691,7 @@ int main(int argc, char** argv)
         return Flood(args[1], std::atoi(args[2].c_str()));
     if (is("notifygone", 2))
         return NotifyGone(std::atoi(args[1].c_str()));
-    if (is("programanswers", 1) || is("closeprogram", 1) || is("taskbarcreated", 1)) {
+    if (is("programanswers", 1) || is("closeprogram", 1) || is("taskbarcreated", 1) || is("closeapp", 1)) {
         HWND program = FindWindowA("TFrmMain", nullptr);
         if (!program)
             return 2;
@@ -702,6 +703,11 @@ int main(int argc, char** argv)
         if (args[0] == "closeprogram")
             return PostMessageA(program, WM_CLOSE, 0, 0) ? 0 : 1;
         DWORD_PTR result = 0;
+        if (args[0] == "closeapp") {
+            SendMessageTimeoutA(program, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 5000, &result);
+            return SendMessageTimeoutA(program, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 5000, &result)
+                       ? 0 : 1;
+        }
         return SendMessageTimeoutA(program, WM_NULL, 0, 0, SMTO_NORMAL, 500, &result) ? 0 : 1;
     }
     if (is("menuitems", 1))

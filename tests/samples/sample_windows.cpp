@@ -216,6 +216,10 @@ int Run(const char* readyPath)
 
 int main(int argc, char** argv)
 {
+    // Aware of the system's DPI, as most programs declare themselves.
+    if (auto* setAware = reinterpret_cast<decltype(SetProcessDPIAware)*>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware"))))
+        setAware();
     HitTestMessage = RegisterWindowMessageA(lume::samples::HitTestMessageName);
     SyncMessage = RegisterWindowMessageA(lume::samples::SyncMessageName);
     HangMessage = RegisterWindowMessageA(lume::samples::HangMessageName);

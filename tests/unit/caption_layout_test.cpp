@@ -98,3 +98,28 @@ TEST(CaptionLayout, HelpBoxToolWindowAndFrames)
         EXPECT_EQ(layout.CaptionRect, (Rect{3, 3, 297, 21}));
     }
 }
+
+TEST(CaptionLayout, CloseBoxesWhereTheSystemDrawsThemAtEachDpi)
+{
+    // Found in the system's own look under Wine: a sizable window 400 wide and
+    // a tool window 300 wide, each with a sizing frame, at 96, 120, 144 and
+    // 192 dpi (SM_CXFRAME, SM_CYCAPTION, SM_CYSMCAPTION as the system gives them).
+    struct Case {
+        SystemFrameMetrics system;
+        Rect normalClose, toolClose;
+    };
+    const Case cases[] = {
+        {{4, 4, 3, 3, 19, 16, 96}, {378, 6, 394, 20}, {281, 6, 294, 19}},  // the 13 x 13 box holds the system's 11 x 11
+        {{4, 4, 3, 3, 24, 20, 120}, {373, 6, 394, 25}, {280, 8, 291, 19}},
+        {{5, 5, 3, 3, 28, 24, 144}, {368, 7, 393, 30}, {277, 11, 288, 22}},
+        {{5, 5, 3, 3, 37, 31, 192}, {359, 7, 393, 39}, {274, 14, 285, 25}},
+    };
+    for (const Case& c : cases) {
+        const CaptionMetrics metrics = CaptionMetricsFrom(c.system);
+        EXPECT_EQ(LayoutCaption(400, 300, Sizable, 0, metrics, WithButtons(false, false), true).CloseButtonRect,
+                  c.normalClose) << c.system.dpi;
+        const CaptionLayout tool = LayoutCaption(300, 200, Sizable, WsExToolWindow, metrics, WithButtons(false, false), true);
+        EXPECT_EQ(tool.CloseButtonRect, c.toolClose) << c.system.dpi;
+        EXPECT_EQ(tool.TextLimitX, tool.MinButtonRect.left) << c.system.dpi;
+    }
+}

@@ -74,6 +74,16 @@ TEST(SettleSchedule, OnePendingRepaintPerWindowEachFollowedByALateOne)
     EXPECT_EQ(schedule.takeDue(1300, 250), std::vector<uintptr_t>{7});
     EXPECT_EQ(schedule.takeDue(1380, 250), std::vector<uintptr_t>{8});
     EXPECT_FALSE(schedule.nextIn(1380));
+    // Uncovered 3 ms before its late repaint: that repaint would come before
+    // the system has put the pixels back, so a full settle delay is waited,
+    // and the late one follows as after any other.
+    schedule.rearm(10, 2000, 30);
+    EXPECT_EQ(schedule.takeDue(2030, 250), std::vector<uintptr_t>{10});
+    schedule.armBy(10, 2277, 50);
+    EXPECT_TRUE(schedule.takeDue(2280, 250).empty());
+    EXPECT_EQ(schedule.takeDue(2327, 250), std::vector<uintptr_t>{10});
+    EXPECT_EQ(schedule.takeDue(2577, 250), std::vector<uintptr_t>{10});
+    EXPECT_FALSE(schedule.nextIn(2577));
     // Across the tick's wrap, and overdue as 0.
     schedule.rearm(9, 0xFFFFFFF0u, 30);
     EXPECT_TRUE(schedule.takeDue(0xFFFFFFFFu, 250).empty());

@@ -40,7 +40,7 @@ public:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (notifications->handleMessage(message, wParam, lParam))
+        if (notifications && notifications->handleMessage(message, wParam, lParam))
             return 0;
         return Form::handleMessage(message, wParam, lParam);
     }
@@ -178,6 +178,12 @@ TEST(CaptionNotifications, CaptionsUncoveredByAnotherWindowAreRepainted)
         PostMessageA(main.handle(), UM_WINDOWPOSCHANGED, SWP_NOSIZE | SWP_NOZORDER, reinterpret_cast<LPARAM>(cover));
     }
     EXPECT_EQ(changed(SWP_NOSIZE | SWP_NOZORDER), (Painted{{left, 2}}));
+    // Lowered, then moved 5 to the right, in one run: the move alone laid
+    // bare nothing captioned, but the lowering may have laid bare all of it.
+    SetWindowPos(cover, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PostMessageA(main.handle(), UM_WINDOWPOSCHANGED, SWP_NOMOVE | SWP_NOSIZE, reinterpret_cast<LPARAM>(cover));
+    SetWindowPos(cover, nullptr, 305, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(changed(SWP_NOSIZE | SWP_NOZORDER), (Painted{{right, 2}}));
     // Destroyed, the same as hidden; and no timer is left running.
     DestroyWindow(cover);
     EXPECT_EQ(changed(SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE), (Painted{{right, 2}}));

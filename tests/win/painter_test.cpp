@@ -4,13 +4,17 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
 
 #include "core/user_error.h"
 #include "painter/bitmap_file.h"
+#include "painter/caption_composition.h"
+#include "painter/caption_dc.h"
 #include "painter/caption_drawing.h"
+#include "painter/composition_bitmap.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "resources/texts.h"
@@ -251,6 +255,83 @@ TEST_F(PainterTest, ProtectedButtonsUntouchedOthersPaintedOver)
     EXPECT_GT(buttonChanged(painted, layout.CloseButtonRect), 100);
 }
 
+TEST_F(PainterTest, AWindowMovedBeforeItsPaintGetsItsCaptionAndNothingElse)
+{
+    // The window moves between its layout and the DC its caption is put on, as
+    // one dragged every few milliseconds does; all the DC allows is filled.
+    HWND window = StartSample("MovedSample");
+    const CaptionLayout layout = ComputeCaptionLayout(window);
+    SetWindowPos(window, nullptr, 63, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Capture system = CaptureSettled(window);
+    {
+        ui::WindowDc dc = CaptionDc(window, layout, true, true);
+        ASSERT_TRUE(dc);
+        ui::GdiObject<HBRUSH> magenta(CreateSolidBrush(RGB(255, 0, 255)));
+        const RECT all{0, 0, 400, 300};
+        FillRect(dc.get(), &all, magenta.get());
+    }
+    const Capture painted = CaptureWindow(window);
+    const std::vector<Rect> area = PaintedArea(layout, true);
+    int missed = 0, buttons = 0, outside = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const bool inArea = std::any_of(area.begin(), area.end(), [&](const Rect& r) { return Inside(r, x, y); });
+            if (inArea && !InAnyButton(layout, x, y))
+                missed += painted.at(x, y) != RGB(255, 0, 255);
+            else if (painted.at(x, y) != system.at(x, y))
+                ++(InAnyButton(layout, x, y) ? buttons : outside);
+        }
+    EXPECT_EQ(missed, 0) << "caption pixels left unpainted";
+    EXPECT_EQ(buttons, 0) << "button pixels painted";
+    EXPECT_EQ(outside, 0) << "pixels outside the caption and grooves painted";
+}
+
+TEST_F(PainterTest, SystemCloseBoxesKeepEveryPixelAtTheDesktopsDpi)
+{
+    // Run at 96 dpi and, by a second test entry, at 144. The close box is
+    // found in the system's own look: at the caption's right end, the first
+    // run of columns whose pixels differ from the caption's top row.
+    BothLooks(SurfaceKind::Texture);
+    struct Kind {
+        const char* title;
+        const char* extra;
+        int frame, captionHeight;
+    };
+    const Kind kinds[] = {
+        {"DpiSizable", "", GetSystemMetrics(SM_CYFRAME), GetSystemMetrics(SM_CYCAPTION)},
+        {"DpiTool", "--exstyle 80", GetSystemMetrics(SM_CYFRAME), GetSystemMetrics(SM_CYSMCAPTION)},
+    };
+    for (const Kind& kind : kinds) {
+        HWND window = StartSample(kind.title, kind.extra);
+        const Capture system = CaptureSettled(window);
+        const int top = kind.frame, bottom = kind.frame + kind.captionHeight - 1, right = 400 - kind.frame;
+        auto marked = [&](int x) {
+            for (int y = top; y < bottom; ++y)
+                if (system.at(x, y) != system.at(x, top))
+                    return true;
+            return false;
+        };
+        int boxRight = right - 1;
+        while (boxRight > 200 && !marked(boxRight))
+            --boxRight;
+        int boxLeft = boxRight;
+        while (boxLeft > 200 && marked(boxLeft - 1))
+            --boxLeft;
+        PaintCaption(window, true);
+        const Capture painted = CaptureWindow(window);
+        int changed = 0, box = 0;
+        for (int x = boxLeft; x <= boxRight; ++x)
+            for (int y = top; y < bottom; ++y)
+                if (system.at(x, y) != system.at(x, top)) {
+                    ++box;
+                    changed += painted.at(x, y) != system.at(x, y);
+                }
+        EXPECT_GT(box, 50) << kind.title << ": no close box found";
+        EXPECT_EQ(changed, 0) << kind.title << ": pixels of the close box at " << boxLeft << ".." << boxRight
+                              << " painted over";
+    }
+}
+
 TEST_F(PainterTest, TtyClassIsNeverPainted)
 {
     BothLooks(SurfaceKind::Texture);
@@ -463,6 +544,22 @@ TEST_F(TextureFileTest, FailuresGiveTheirMessagesKeepTheOldBitmapAndStopTheBuild
     EXPECT_EQ(ErrorOf(Write("table_missing.bmp", tableMissing)), texts::StreamReadError);
     PutLittleEndian(tableMissing, 46, 100000, 4);
     EXPECT_EQ(ErrorOf(Write("table_huge.bmp", tableMissing)), texts::InvalidBitmap);
+}
+
+TEST(CompositionBitmap, AMemoryDcThatCouldNotBeMadeIsTriedAgainAtTheNextPaint)
+{
+    // Every GDI handle of the process taken but one: the bitmap gets it, its DC none.
+    std::vector<HRGN> hoard;
+    while (HRGN region = CreateRectRgn(0, 0, 1, 1))
+        hoard.push_back(region);
+    ASSERT_FALSE(hoard.empty());
+    DeleteObject(hoard.back());
+    hoard.pop_back();
+    CompositionBitmap composition;
+    EXPECT_EQ(composition.prepare(100, 20), nullptr);
+    for (HRGN region : hoard)
+        DeleteObject(region);
+    EXPECT_NE(composition.prepare(100, 20), nullptr);
 }
 
 } // namespace
