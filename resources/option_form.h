@@ -33,6 +33,7 @@ struct OptionFormDescription {
     std::vector<ControlRecord> controls;
 };
 
+// In the current language.
 const OptionFormDescription& OptionForm();
 
 } // namespace lume

@@ -21,6 +21,7 @@
 #include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 #include "ui/application.h"
+#include "ui/wide_text.h"
 
 namespace {
 
@@ -217,6 +218,33 @@ TEST_F(OptionDialogTest, SpinEditsAndTheModalEnds)
     step.iDelta = -1;
     SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&step));
     EXPECT_EQ(dialog.text("SpinEdtShadow"), "-1");
+}
+
+TEST_F(OptionDialogTest, EnterInTheNameBoxAddsTheName)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    dialog.Fill(Distinct(), *NormalFont, *ToolFont);
+    dialog.FillExclusions({});
+    HWND edit = dialog.control("EdtExclude");
+    // Enter there adds the name, quotes dropped, and the dialog stays; Esc then cancels it.
+    EXPECT_EQ(ShowModalWhile(dialog, [&] {
+                  TabCtrl_SetCurSel(dialog.control("PageControl1"), 4);
+                  NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+                  SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+                  SetFocus(edit);
+                  SetWindowTextW(edit, L"\"C:\\x\\foo.exe\"");
+                  PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+                  PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+              }),
+              ModalCancel);
+    EXPECT_EQ(dialog.Exclusions().names(), std::vector<std::u16string>{u"foo.exe"});
+    EXPECT_EQ(ui::WindowText(edit), L"");
+
+    // A name the options file cannot hold is refused, and stays in the box.
+    SetWindowTextW(edit, L"게임.exe");
+    EXPECT_THROW(dialog.BtnExcludeAddClick(), UserError);
+    EXPECT_EQ(dialog.Exclusions().names(), std::vector<std::u16string>{u"foo.exe"});
+    EXPECT_EQ(ui::WindowText(edit), L"게임.exe");
 }
 
 TEST_F(OptionDialogTest, ScreenshotsOfThePages)
