@@ -2,7 +2,8 @@
 # Titles drawn as the windows hold them: a Unicode window whose title holds
 # characters the system's code page does not is painted unlike a window
 # titled with what an ANSI read gives; titles the code page holds are drawn
-# by the wide call with the pixels of the ANSI call.
+# by the wide call with the pixels of the ANSI call. On a Japanese system
+# (code page 932) or, with LUME_LOCALE=en_US.UTF-8, a Western one (1252).
 #   titles_e2e.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,8 +13,13 @@ work=$(mktemp -d)
 pids=()
 trap 'kill ${pids[*]} 2>/dev/null || true; rm -rf "$work"' EXIT
 
-beyond=("A•B € 5 한국어 café 😀 end" "Naïve — “quoted” Ελληνικά")
-held=("無題 - メモ帳" "ファイル（Ｆ） ①② ｶﾀｶﾅ" "C:\\表示\\ソース.txt")
+if [ "$(probe ansiread 'アクティブ')" = 'アクティブ' ]; then
+  beyond=("A•B € 5 한국어 café 😀 end" "Naïve — “quoted” Ελληνικά")
+  held=("無題 - メモ帳" "ファイル（Ｆ） ①② ｶﾀｶﾅ" "C:\\表示\\ソース.txt")
+else
+  beyond=("日本語のタイトル" "Ελληνικά 한국어 • end")
+  held=("Café — naïve “quotes”" "Größe: 5 € • Ñandú")
+fi
 
 echo "-- drawn by the wide call: the same pixels as before for what the code page holds"
 face=$(printf 'ＭＳ Ｐ明朝')
