@@ -97,7 +97,7 @@ OptionFormDescription Describe(Language language)
                  t({"現在のところ、これ以外に設定できる項目はありません。\r\n\r\n"
                     "ほかにカスタマイズしたいところがあれば、ぜひお知らせください。",
                     "There is nothing else to set for now.\r\n\r\n"
-                    "If there is anything else you would like to change, please let us know."})});
+                    "Tell us if you would like to change anything else."})});
     c.push_back({"LblExclude", K::Label, P::Exclude, "", 8, 8, 409, 13, t({"タイトルバーを描画しないプログラム：", "Programs whose title bars are left alone:"})});
     c.push_back({"LstExclude", K::ListBox, P::Exclude, "", 8, 26, 409, 196, ""});
     c.push_back({"EdtExclude", K::Edit, P::Exclude, "", 8, 232, 233, 21, ""});
