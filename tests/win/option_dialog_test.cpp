@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -245,6 +246,29 @@ TEST_F(OptionDialogTest, EnterInTheNameBoxAddsTheName)
     EXPECT_THROW(dialog.BtnExcludeAddClick(), UserError);
     EXPECT_EQ(dialog.Exclusions().names(), std::vector<std::u16string>{u"foo.exe"});
     EXPECT_EQ(ui::WindowText(edit), L"게임.exe");
+}
+
+TEST_F(OptionDialogTest, ATexturePathTheFileCannotHoldIsRefused)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    const CaptionSettings settings = Distinct();
+    dialog.Fill(settings, *NormalFont, *ToolFont);
+    SetWindowTextW(dialog.control("EdtActTexture"), L"C:\\없음\\x.bmp");  // no such file: no short path
+    // The message, read and answered from another thread.
+    auto shown = std::async(std::launch::async, [] {
+        HWND box = nullptr;
+        std::wstring text;
+        WaitFor([&] {
+            box = FindWindowA("#32770", nullptr);
+            return box && !(text = ui::WindowText(GetDlgItem(box, 0xFFFF))).empty();
+        }, 10000);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return text;
+    });
+    CaptionSettings back = settings;
+    dialog.CopyBack(back, *NormalFont, *ToolFont);
+    EXPECT_EQ(back.Active.Texture, settings.Active.Texture) << "the old value is kept";
+    EXPECT_EQ(shown.get(), ui::Widened(std::string(texts::NotInOptionsFile) + "."));
 }
 
 TEST_F(OptionDialogTest, ScreenshotsOfThePages)

@@ -13,6 +13,7 @@
 #include "core/user_error.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
+#include "ui/wide_text.h"
 #include "tests/win/win_test_support.h"
 
 namespace {
@@ -271,6 +272,22 @@ TEST_F(SettingsTest, ExclusionListRoundTrip)
     ExcludedPrograms = ExclusionList();
     SaveOptionsTo(earlier);
     EXPECT_EQ(Lines(ReadBytes(earlier)), Lines(before));
+}
+
+TEST_F(SettingsTest, PathsAsTheOptionsFileHoldsThem)
+{
+    // cp932 holds it: as it is. It does not: the short path, which names the same file.
+    EXPECT_EQ(ui::Cp932Path(L"C:\\表\\a.bmp"), std::optional<std::string>("C:\\\x95\x5C\\a.bmp"));
+    const std::wstring folder = ui::Widened(folder_.file("")) + L"한국어", file = folder + L"\\t.bmp";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::optional<std::string> kept = ui::Cp932Path(file);
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(FileExists(*kept)) << *kept;
+    EXPECT_EQ(kept->find('?'), std::string::npos) << *kept;
+    EXPECT_FALSE(ui::Cp932Path(folder + L"\\none.bmp")) << "no file, no short path: refused";
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(SettingsTest, ReadOnlyFileRaisesTheErrorAndStaysAsItWas)
