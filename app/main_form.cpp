@@ -172,7 +172,7 @@ void TFrmMain::ItemOptionClick()
         }
     } close{this, dialog};
     dialog->Fill(Settings, *NormalFont, *ToolFont);
-    dialog->FillExclusions(ExcludedPrograms, RunningProgramNames());
+    dialog->FillExclusions(ExcludedPrograms, RunningProgramNames);
     dialog->UpdateFontLabels();
     if (dialog->ShowModal() != ModalOk)
         return;

@@ -50,7 +50,8 @@ const std::u16string& ProgramFileNameOf(HWND window)
         return found->second;
     HWND root = (StyleOf(window) & WS_CHILD) ? GetAncestor(window, GA_ROOT) : window;
     DWORD processId = 0;
-    std::u16string name = GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : u"";
+    std::u16string name =
+        GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : u"";
     if (programs.size() >= CacheLimit)
         programs.clear();
     return programs[window] = std::move(name);

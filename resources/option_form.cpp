@@ -74,7 +74,7 @@ OptionFormDescription Describe(Language language)
     form.clientHeight = 376;
     form.fontFace = t({"ＭＳ Ｐ明朝", "MS Shell Dlg 2"});
     form.memoFace = t({"ＭＳ 明朝", "MS Shell Dlg 2"});
-    form.pageTitles = {t({"アクティブ", "Active"}), t({"非アクティブ", "Inactive"}), t({"ア・非共通", "Both"}),
+    form.pageTitles = {t({"アクティブ", "Active"}), t({"非アクティブ", "Inactive"}), t({"ア・非共通", "Common"}),
                        t({"その他", "Other"}), t({"除外", "Exclude"})};
     auto& c = form.controls;
     c.push_back({"PageControl1", K::PageControl, P::Frame, "", 8, 8, 433, 329, ""});
@@ -87,7 +87,8 @@ OptionFormDescription Describe(Language language)
     c.push_back({"GroupBox5", K::GroupBox, P::Common, "", 8, 216, 129, 73, t({"影", "Shadow"})});
     c.push_back({"LblShadow", K::Label, P::Common, "GroupBox5", 16, 18, 60, 13, t({"長さ：", "Length:"})});
     c.push_back({"SpinEdtShadow", K::SpinEdit, P::Common, "GroupBox5", 16, 33, 97, 21, ""});
-    c.push_back({"ChkBoxDrawNoBtns", K::CheckBox, P::Common, "", 152, 224, 265, 17, t({"ボタンを描画しない", "Hide the caption buttons"})});
+    c.push_back({"ChkBoxDrawNoBtns", K::CheckBox, P::Common, "", 152, 224, 265, 17,
+                 t({"ボタンを描画しない", "Hide the caption buttons"})});
     c.push_back({"ChkBoxDrawNoClose", K::CheckBox, P::Common, "", 152, 248, 265, 17,
                  t({"「閉じる」ボタンすらも描画しない", "Hide even the Close button"})});
     c.push_back({"ChkBoxSBNoCust", K::CheckBox, P::Common, "", 152, 272, 265, 17,
@@ -98,12 +99,14 @@ OptionFormDescription Describe(Language language)
                     "ほかにカスタマイズしたいところがあれば、ぜひお知らせください。",
                     "There is nothing else to set for now.\r\n\r\n"
                     "Tell us if you would like to change anything else."})});
-    c.push_back({"LblExclude", K::Label, P::Exclude, "", 8, 8, 409, 13, t({"タイトルバーを描画しないプログラム：", "Programs whose title bars are left alone:"})});
+    c.push_back({"LblExclude", K::Label, P::Exclude, "", 8, 8, 409, 13,
+                 t({"タイトルバーを描画しないプログラム：", "Programs whose title bars are left alone:"})});
     c.push_back({"LstExclude", K::ListBox, P::Exclude, "", 8, 26, 409, 196, ""});
     c.push_back({"EdtExclude", K::Edit, P::Exclude, "", 8, 232, 233, 21, ""});
     c.push_back({"BtnExcludeAdd", K::Button, P::Exclude, "", 248, 232, 81, 21, t({"追加", "Add"})});
     c.push_back({"BtnExcludeDelete", K::Button, P::Exclude, "", 336, 232, 81, 21, t({"削除", "Remove"})});
-    c.push_back({"BtnExcludeRunning", K::Button, P::Exclude, "", 8, 264, 161, 21, t({"実行中から選択…", "Running programs..."})});
+    c.push_back({"BtnExcludeRunning", K::Button, P::Exclude, "", 8, 264, 161, 21,
+                 t({"実行中から選択…", "Running programs..."})});
     c.push_back({"OKBtn", K::Button, P::Frame, "", 288, 346, 73, 24, "OK"});
     c.push_back({"CancelBtn", K::Button, P::Frame, "", 368, 346, 73, 24, t({"CANCEL", "Cancel"})});
     return form;

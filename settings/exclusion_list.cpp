@@ -42,8 +42,8 @@ std::u16string ProgramFileName(std::u16string_view typed)
 
 bool SameProgram(std::u16string_view a, std::u16string_view b) noexcept
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });
+    auto same = [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), same);
 }
 
 bool ExclusionList::contains(std::u16string_view programFileName) const noexcept

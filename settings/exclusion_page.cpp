@@ -8,7 +8,7 @@
 
 namespace lume {
 
-void TDlgOption::FillExclusions(const ExclusionList& list, std::vector<std::u16string> runningPrograms)
+void TDlgOption::FillExclusions(const ExclusionList& list, RunningPrograms runningPrograms)
 {
     exclusions_ = list;
     runningPrograms_ = std::move(runningPrograms);
@@ -53,8 +53,9 @@ void TDlgOption::BtnExcludeDeleteClick()
 
 void TDlgOption::BtnExcludeRunningClick()
 {
+    // Found when asked: the programs running now.
     std::u16string program;
-    if (pickers_.pickProgram && pickers_.pickProgram(handle(), runningPrograms_, program))
+    if (pickers_.pickProgram && runningPrograms_ && pickers_.pickProgram(handle(), runningPrograms_(), program))
         addExclusion(program);
 }
 

@@ -43,9 +43,11 @@ public:
     // Step 8's copy: the controls and working fonts back into the settings.
     void CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const;
     void UpdateFontLabels();
-    // The last page: a working copy of the programs left alone, and the
-    // programs that now show captioned windows, offered by "実行中から選択…".
-    void FillExclusions(const ExclusionList& list, std::vector<std::u16string> runningPrograms = {});
+    // The programs that now show captioned windows, as the shell finds them.
+    using RunningPrograms = std::function<std::vector<std::u16string>()>;
+    // The last page: a working copy of the programs left alone, and where
+    // "実行中から選択…" finds the programs it offers.
+    void FillExclusions(const ExclusionList& list, RunningPrograms runningPrograms = nullptr);
     const ExclusionList& Exclusions() const { return exclusions_; }
     // Shows the dialog and runs until OK, CANCEL, Esc or the close box: ModalOk or ModalCancel.
     int ShowModal();
@@ -111,7 +113,7 @@ private:
     std::map<std::string, std::function<void()>> clicks_;
     int modalResult_ = 0;
     ExclusionList exclusions_;
-    std::vector<std::u16string> runningPrograms_;
+    RunningPrograms runningPrograms_;
 };
 
 } // namespace lume

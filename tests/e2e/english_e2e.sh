@@ -44,7 +44,7 @@ open_menu
 click_item 3
 wait_until 5 probe visible TDlgOption || fail "no options dialog"
 probe texts TDlgOption | tr -d '\r' > "$work/texts.txt"
-for text in Active Inactive Both Other Exclude "Text color" Gradient Texture "File name:" "Choose..." \
+for text in Active Inactive Common Other Exclude "Text color" Gradient Texture "File name:" "Choose..." \
             "Normal windows" "Tool windows" "X offset:" "Hide the caption buttons" "Hide even the Close button" \
             "Programs whose title bars are left alone:" Add Remove "Running programs..." OK Cancel "Style: None"; do
   grep -qxF "$text" "$work/texts.txt" || fail "no \"$text\" in the dialog: $(cat "$work/texts.txt")"
