@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/coalescing.h"
-#include "app/sweep_filter.h"
+#include "core/window_filter.h"
 #include "painter/painter.h"
 
 namespace lume {

@@ -6,10 +6,12 @@
 #include "painter/caption_publisher.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
+#include "painter/window_program.h"
 #include "resources/texts.h"
 #include "settings/option_dialog.h"
 #include "settings/settings.h"
 #include "ui/application.h"
+#include "ui/wide_text.h"
 
 namespace lume {
 
@@ -165,7 +167,7 @@ LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void TFrmMain::ItemAboutClick()
 {
     tskMenu_->item(ItemAbout).enabled = false;
-    MessageBoxA(handle(), texts::AboutText, texts::ProgramCaption, MB_OK);
+    ui::MessageBoxCp932(handle(), texts::AboutText, texts::ProgramCaption, MB_OK);
     tskMenu_->item(ItemAbout).enabled = true;
 }
 
@@ -196,7 +198,7 @@ void TFrmMain::ItemOptionClick()
         }
     } close{this, dialog};
     dialog->Fill(Settings, *NormalFont, *ToolFont);
-    dialog->FillExclusions(ExcludedPrograms);
+    dialog->FillExclusions(ExcludedPrograms, RunningProgramNames);
     dialog->UpdateFontLabels();
     if (dialog->ShowModal() != ModalOk || shutDown_)
         return;

@@ -1,6 +1,6 @@
 #include "app/sweep.h"
 
-#include "app/sweep_filter.h"
+#include "core/window_filter.h"
 #include "painter/caption_publisher.h"
 #include "painter/painter.h"
 #include "painter/window_program.h"

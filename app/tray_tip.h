@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/options_path.h"
+#include "core/lead_bytes.h"
 
 namespace lume {
 

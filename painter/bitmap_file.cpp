@@ -5,6 +5,7 @@
 #include "core/user_error.h"
 #include "painter/bmp_header.h"
 #include "resources/texts.h"
+#include "ui/wide_text.h"
 
 namespace lume {
 
@@ -30,7 +31,8 @@ bool ReadAt(HANDLE file, uint64_t offset, void* into, DWORD bytes)
 
 SurfaceBitmap ReadBitmapFile(const std::string& path)
 {
-    HANDLE opened = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    // The path is cp932 text, as the options file holds it, on every system.
+    HANDLE opened = CreateFileW(ui::Widened(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
         CannotOpen(path);

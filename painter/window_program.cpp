@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "app/sweep_filter.h"
+#include "core/window_filter.h"
 #include "painter/painter.h"
 #include "settings/exclusion_list.h"
 #include "ui/handles.h"
@@ -20,9 +20,9 @@ constexpr size_t CacheLimit = 4096;
 // A process is known by its id and its start: an id may be reused later.
 using ProcessKey = std::pair<DWORD, uint64_t>;
 
-std::string ProgramOfProcess(DWORD processId)
+std::u16string ProgramOfProcess(DWORD processId)
 {
-    static std::map<ProcessKey, std::string> programs;
+    static std::map<ProcessKey, std::u16string> programs;
     ui::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process)
         return {};
@@ -31,9 +31,11 @@ std::string ProgramOfProcess(DWORD processId)
     const ProcessKey key{processId, uint64_t{created.dwHighDateTime} << 32 | created.dwLowDateTime};
     if (auto found = programs.find(key); found != programs.end())
         return found->second;
-    char path[MAX_PATH * 2] = {};
-    DWORD length = sizeof path;
-    std::string name = QueryFullProcessImageNameA(process.get(), 0, path, &length) ? ProgramFileName(path) : "";
+    wchar_t path[MAX_PATH * 2] = {};
+    DWORD length = MAX_PATH * 2;
+    std::u16string name = QueryFullProcessImageNameW(process.get(), 0, path, &length)
+                              ? ProgramFileName(std::u16string_view(reinterpret_cast<const char16_t*>(path), length))
+                              : u"";
     if (programs.size() >= CacheLimit)
         programs.clear();
     return programs[key] = name;
@@ -41,14 +43,15 @@ std::string ProgramOfProcess(DWORD processId)
 
 } // namespace
 
-const std::string& ProgramFileNameOf(HWND window)
+const std::u16string& ProgramFileNameOf(HWND window)
 {
-    static std::unordered_map<HWND, std::string> programs;
+    static std::unordered_map<HWND, std::u16string> programs;
     if (auto found = programs.find(window); found != programs.end())
         return found->second;
     HWND root = (StyleOf(window) & WS_CHILD) ? GetAncestor(window, GA_ROOT) : window;
     DWORD processId = 0;
-    std::string name = GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : "";
+    std::u16string name =
+        GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : u"";
     if (programs.size() >= CacheLimit)
         programs.clear();
     return programs[window] = std::move(name);
@@ -58,21 +61,21 @@ namespace {
 
 BOOL CALLBACK CollectProgramProc(HWND window, LPARAM found)
 {
-    auto& names = *reinterpret_cast<std::vector<std::string>*>(found);
+    auto& names = *reinterpret_cast<std::vector<std::u16string>*>(found);
     if (!IsSweepCandidate(StyleOf(window)))
         return TRUE;
-    const std::string& name = ProgramFileNameOf(window);
+    const std::u16string& name = ProgramFileNameOf(window);
     if (!name.empty() &&
-        std::none_of(names.begin(), names.end(), [&](const std::string& known) { return SameProgram(known, name); }))
+        std::none_of(names.begin(), names.end(), [&](const std::u16string& known) { return SameProgram(known, name); }))
         names.push_back(name);
     return TRUE;
 }
 
 } // namespace
 
-std::vector<std::string> RunningProgramNames()
+std::vector<std::u16string> RunningProgramNames()
 {
-    std::vector<std::string> names;
+    std::vector<std::u16string> names;
     EnumWindows(CollectProgramProc, reinterpret_cast<LPARAM>(&names));
     return names;
 }

@@ -27,12 +27,13 @@ struct OptionFormDescription {
     std::string title;     // "FrmMain"
     int clientWidth;       // 448
     int clientHeight;      // 376
-    std::string fontFace;  // "ＭＳ Ｐ明朝", 9 points
-    std::string memoFace;  // "ＭＳ 明朝"
+    std::string fontFace;  // "ＭＳ Ｐ明朝" (English: "MS Shell Dlg 2"), 9 points
+    std::string memoFace;  // "ＭＳ 明朝" (English: "MS Shell Dlg 2")
     std::vector<std::string> pageTitles;
     std::vector<ControlRecord> controls;
 };
 
+// In the current language.
 const OptionFormDescription& OptionForm();
 
 } // namespace lume

@@ -2,9 +2,25 @@
 
 namespace lume::texts {
 
+namespace {
+
+Language Current = Language::Japanese;
+
+} // namespace
+
+Language CurrentLanguage() noexcept { return Current; }
+
+void SetLanguage(Language language) noexcept { Current = language; }
+
 const char* const ProgramCaption = "LumeLume ver. 1.16";
 
-const char* const FirstRunNotice =
+const char* const DefaultCaptionFace = "ＭＳ Ｐ明朝";
+
+const char* const NewFontFace = "ＭＳ Ｐゴシック";
+
+// Japanese, then English.
+
+const Text FirstRunNotice{
     "　ダウンロードしてくださり、ありがとうございます。\r\n"
     "　初期データは、ウィンドウズの「画面のプロパティ：デザイン」の設定で、\r\n"
     "\r\n"
@@ -12,44 +28,57 @@ const char* const FirstRunNotice =
     "　　メニュー：サイズ → 18\r\n"
     "　　色 → (RGB = 96, 0, 0) を基調とする\r\n"
     "\r\n"
-    "　に最適化されています。「LumeLume」のオプションか画面のプロパティのどちらかを調節してご利用ください。";
+    "　に最適化されています。「LumeLume」のオプションか画面のプロパティのどちらかを調節してご利用ください。",
+    "Thank you for downloading LumeLume.\r\n"
+    "Its initial settings are made for these Windows display settings (Appearance):\r\n"
+    "\r\n"
+    "    Title bar: size 18\r\n"
+    "    Menu: size 18\r\n"
+    "    Colors: based on RGB 96, 0, 0\r\n"
+    "\r\n"
+    "Adjust either LumeLume's options or your display settings to suit you."};
 
-const char* const CannotWriteFormat = "%s に書き込めません";
+const Text CannotWriteFormat{"%s に書き込めません", "Cannot write to %s"};
 
-const char* const DefaultCaptionFace = "ＭＳ Ｐ明朝";
+const Text CannotOpenFileFormat{"ﾌｧｲﾙ %s は開けません", "Cannot open the file %s"};
 
-const char* const NewFontFace = "ＭＳ Ｐゴシック";
+const Text InvalidBitmap{"ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です", "The bitmap image is not valid"};
 
-const char* const CannotOpenFileFormat = "ﾌｧｲﾙ %s は開けません";
+const Text StreamReadError{"ｽﾄﾘｰﾑからの読み込みｴﾗｰ", "Error reading from the stream"};
 
-const char* const InvalidBitmap = "ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です";
+const Text NotInOptionsFile{"オプションファイルに保存できない文字が含まれています。元の設定のままにします",
+                            "This contains characters that the options file cannot hold. "
+                            "The previous setting is kept"};
 
-const char* const StreamReadError = "ｽﾄﾘｰﾑからの読み込みｴﾗｰ";
-
-const char* const AboutText =
+const Text AboutText{
     "「LumeLume ver. 1.16」\r\n"
     "\r\n"
     "　LumeLume 開発チーム\r\n"
-    "　ご意見・不具合のご報告はプロジェクトの課題一覧までお寄せください。";
+    "　ご意見・不具合のご報告はプロジェクトの課題一覧までお寄せください。",
+    "\"LumeLume ver. 1.16\"\r\n"
+    "\r\n"
+    "  The LumeLume development team\r\n"
+    "  Please send comments and bug reports to the project's issue list."};
 
-const char* const FontStyleNone = "なし";
+const Text FontStyleNone{"なし", "None"};
 
-const char* const FontStyleWords[4] = {"ボールド", "イタリック", "下線", "取り消し線"};
+const Text FontStyleWords[4] = {
+    {"ボールド", "Bold"}, {"イタリック", "Italic"}, {"下線", "Underline"}, {"取り消し線", "Strikeout"}};
 
-const char* const FontNamePrefix = "フォント名： ";
+const Text FontNamePrefix{"フォント名： ", "Font: "};
 
-const char* const FontSizePrefix = "サイズ： ";
+const Text FontSizePrefix{"サイズ： ", "Size: "};
 
-const char* const FontStylePrefix = "スタイル： ";
+const Text FontStylePrefix{"スタイル： ", "Style: "};
 
-const char* const TextureFilter = "画像ファイル (*.bmp)|*.bmp";
+const Text TextureFilter{"画像ファイル (*.bmp)|*.bmp", "Bitmap files (*.bmp)|*.bmp"};
 
-const char* const TrayRegistrationFailed = "タスクトレイに登録できません";
+const Text TrayRegistrationFailed{"タスクトレイに登録できません", "Cannot add the icon to the notification area"};
 
-const char* const IconIdNotPositive = "0以下は指定できません";
+const Text IconIdNotPositive{"0以下は指定できません", "The icon ID must be greater than 0"};
 
-const char* const IconIdTaken = "同じアイコン識別子が有ります";
+const Text IconIdTaken{"同じアイコン識別子が有ります", "Another icon has the same ID"};
 
-const char* const NoIconGiven = "アイコンが指定されていません";
+const Text NoIconGiven{"アイコンが指定されていません", "No icon has been given"};
 
 } // namespace lume::texts

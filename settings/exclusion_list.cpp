@@ -3,15 +3,23 @@
 #include <algorithm>
 #include <map>
 
-#include "settings/options_path.h"
-
 namespace lume {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+// Blanks around a name, and the quotes a copied path comes with.
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'"'; }
 
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char16_t FoldAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+
+std::u16string_view Trimmed(std::u16string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 // "1", "2", ...: a positive decimal number without sign or leading zero.
 bool KeyNumber(const std::string& key, unsigned long& number)
@@ -25,53 +33,28 @@ bool KeyNumber(const std::string& key, unsigned long& number)
 
 } // namespace
 
-std::string ProgramFileName(std::string_view typed)
+std::u16string ProgramFileName(std::u16string_view typed)
 {
-    size_t start = 0, end = typed.size();
-    while (start < end && IsBlank(typed[start]))
-        ++start;
-    while (end > start && IsBlank(typed[end - 1]))
-        --end;
-    typed = typed.substr(start, end - start);
-    size_t name = 0;
-    for (size_t i = 0; i < typed.size(); ++i) {
-        const char c = typed[i];
-        if (IsCp932LeadByte(static_cast<unsigned char>(c)) && i + 1 < typed.size())
-            ++i;  // a trail byte is never a separator
-        else if (c == '\\' || c == '/' || c == ':')
-            name = i + 1;
-    }
-    std::string_view rest = typed.substr(name);
-    while (!rest.empty() && IsBlank(rest.front()))
-        rest.remove_prefix(1);
-    return std::string(rest);
+    typed = Trimmed(typed);
+    const size_t separator = typed.find_last_of(u"\\/:");
+    return std::u16string(Trimmed(separator == std::u16string_view::npos ? typed : typed.substr(separator + 1)));
 }
 
-bool SameProgram(std::string_view a, std::string_view b) noexcept
+bool SameProgram(std::u16string_view a, std::u16string_view b) noexcept
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (IsCp932LeadByte(static_cast<unsigned char>(a[i])) && i + 1 < a.size()) {
-            if (a[i] != b[i] || a[i + 1] != b[i + 1])
-                return false;
-            ++i;
-        } else if (FoldAscii(a[i]) != FoldAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
+    auto same = [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), same);
 }
 
-bool ExclusionList::contains(std::string_view programFileName) const noexcept
+bool ExclusionList::contains(std::u16string_view programFileName) const noexcept
 {
     return std::any_of(names_.begin(), names_.end(),
-                       [&](const std::string& name) { return SameProgram(name, programFileName); });
+                       [&](const std::u16string& name) { return SameProgram(name, programFileName); });
 }
 
-bool ExclusionList::add(std::string_view typed)
+bool ExclusionList::add(std::u16string_view typed)
 {
-    std::string name = ProgramFileName(typed);
+    std::u16string name = ProgramFileName(typed);
     if (name.empty() || contains(name))
         return false;
     names_.push_back(std::move(name));
@@ -87,14 +70,14 @@ void ExclusionList::remove(size_t index)
 ExclusionList ExclusionList::addedSince(const ExclusionList& before) const
 {
     ExclusionList added;
-    for (const std::string& name : names_)
+    for (const std::u16string& name : names_)
         if (!before.contains(name))
             added.names_.push_back(name);
     return added;
 }
 
 ExclusionList ReadExclusions(const std::vector<std::string>& keys,
-                             const std::function<std::string(const std::string& key)>& value)
+                             const std::function<std::u16string(const std::string& key)>& value)
 {
     std::map<unsigned long, std::string> numbered;  // in the order of the numbers
     for (const std::string& key : keys) {

@@ -5,17 +5,16 @@
 #include <vector>
 
 #include "resources/option_form.h"
-#include "resources/texts.h"
 #include "settings/option_labels.h"
 #include "ui/dialog_controls.h"
 #include "ui/late_library.h"
+#include "ui/wide_text.h"
 
 namespace lume {
 
 namespace {
 
 constexpr int FirstControlId = 1000;
-constexpr int RadioItems = 3;
 constexpr int UpDownWidth = 17;
 
 std::vector<std::string> SplitLines(const std::string& text)
@@ -59,21 +58,24 @@ void TDlgOption::createControls()
     SetWindowPos(handle(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    font_.reset(CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                            form.fontFace.c_str()));
-    memoFont_.reset(CreateFontA(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                form.memoFace.c_str()));
+    font_.reset(CreateFontW(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                            ui::Widened(form.fontFace).c_str()));
+    memoFont_.reset(CreateFontW(-MulDiv(9, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                                ui::Widened(form.memoFace).c_str()));
     HINSTANCE module = GetModuleHandleA(nullptr);
     std::vector<HWND> pages;
     std::map<std::string, POINT> groupOrigins;  // page-relative
     int nextId = FirstControlId;
 
-    // Controls of a page are children of its page window, the others the dialog's.
+    // Controls of a page are children of its page window, the others the
+    // dialog's. They are Unicode controls: one made by the ANSI call would
+    // read its cp932 text through the system's code page.
     auto make = [&](const char* className, const std::string& text, DWORD style, DWORD exStyle, int x, int y, int w,
                     int h, int id, const std::string& name, int page) {
         HWND parent = page >= 0 ? pages[static_cast<size_t>(page)] : handle();
-        HWND control = CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
-                                       parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, nullptr);
+        HWND control = CreateWindowExW(exStyle, ui::Widened(className).c_str(), ui::Widened(text).c_str(),
+                                       WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         controls_[name] = control;
         names_[id] = name;
@@ -93,10 +95,11 @@ void TDlgOption::createControls()
         case ControlKind::PageControl: {
             made = make(WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, 0, x, y, w, h, id, record.name, -1);
             for (size_t i = 0; i < form.pageTitles.size(); ++i) {
-                TCITEMA item{};
+                std::wstring title = ui::Widened(form.pageTitles[i]);
+                TCITEMW item{};
                 item.mask = TCIF_TEXT;
-                item.pszText = const_cast<char*>(form.pageTitles[i].c_str());
-                SendMessageA(made, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+                item.pszText = title.data();
+                SendMessageW(made, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
             }
             RECT display{x, y, x + w, y + h};
             SendMessageA(made, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
@@ -194,139 +197,6 @@ int TDlgOption::currentPage() const
     return static_cast<int>(SendMessageA(control("PageControl1"), TCM_GETCURSEL, 0, 0));
 }
 
-HWND TDlgOption::control(const std::string& name) const
-{
-    auto found = controls_.find(name);
-    return found == controls_.end() ? nullptr : found->second;
-}
-
-std::string TDlgOption::text(const std::string& name) const
-{
-    HWND window = control(name);
-    std::string value(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    value.resize(static_cast<size_t>(GetWindowTextA(window, value.data(), static_cast<int>(value.size()))));
-    return value;
-}
-
-void TDlgOption::setText(const std::string& name, const std::string& text)
-{
-    SetWindowTextA(control(name), text.c_str());
-}
-
-COLORREF TDlgOption::swatchColor(const std::string& name) const { return ui::SwatchColor(control(name)); }
-
-void TDlgOption::setSwatchColor(const std::string& name, COLORREF color) { ui::SetSwatchColor(control(name), color); }
-
-bool TDlgOption::checked(const std::string& name) const
-{
-    return SendMessageA(control(name), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void TDlgOption::setChecked(const std::string& name, bool isChecked)
-{
-    SendMessageA(control(name), BM_SETCHECK, isChecked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-int TDlgOption::selectedItem(const std::string& radioGroup) const
-{
-    for (int item = 0; item < RadioItems; ++item)
-        if (checked(radioGroup + "." + std::to_string(item)))
-            return item;
-    return -1;
-}
-
-void TDlgOption::selectItem(const std::string& radioGroup, int item)
-{
-    for (int i = 0; i < RadioItems; ++i)
-        setChecked(radioGroup + "." + std::to_string(i), i == item);
-}
-
-int TDlgOption::spinValue(const std::string& name) const { return SpinEditValue(text(name)); }
-
-void TDlgOption::Fill(const CaptionSettings& settings, const ui::Font& normalFont, const ui::Font& toolFont)
-{
-    for (const auto& [look, group] : {std::pair<std::string, const CaptionLook*>{"Act", &settings.Active},
-                                      std::pair<std::string, const CaptionLook*>{"Inact", &settings.Inactive}}) {
-        selectItem("Grp" + look + "Surface", static_cast<int>(group->Surface));
-        setSwatchColor("Pnl" + look + "Letter", group->Letter);
-        setSwatchColor("Pnl" + look + "Shadow", group->Shadow);
-        setSwatchColor("Pnl" + look + "Left", group->Left);
-        setSwatchColor("Pnl" + look + "Right", group->Right);
-        setSwatchColor("Pnl" + look + "LED", group->LED);
-        setText("Edt" + look + "Texture", group->Texture);
-    }
-    const CommonSettings& common = settings.Common;
-    FontNormal.assign(normalFont.attributes());
-    setText("SpinEdtXShiftNormal", std::to_string(common.NormalXShift));
-    setText("SpinEdtYShiftNormal", std::to_string(common.NormalYShift));
-    FontTool.assign(toolFont.attributes());
-    setText("SpinEdtXShiftTool", std::to_string(common.ToolXShift));
-    setText("SpinEdtYShiftTool", std::to_string(common.ToolYShift));
-    setText("SpinEdtShadow", std::to_string(common.ShadowShift));
-    setChecked("ChkBoxDrawNoBtns", common.NoButtons);
-    setChecked("ChkBoxDrawNoClose", common.NoCloseButton);
-    setChecked("ChkBoxSBNoCust", common.SBNoCust);
-}
-
-void TDlgOption::CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const
-{
-    for (const auto& [look, group] : {std::pair<std::string, CaptionLook*>{"Act", &settings.Active},
-                                      std::pair<std::string, CaptionLook*>{"Inact", &settings.Inactive}}) {
-        int surface = selectedItem("Grp" + look + "Surface");
-        if (surface >= 0 && surface <= 2)
-            group->Surface = static_cast<SurfaceKind>(surface);
-        group->Letter = swatchColor("Pnl" + look + "Letter");
-        group->Shadow = swatchColor("Pnl" + look + "Shadow");
-        group->Left = swatchColor("Pnl" + look + "Left");
-        group->Right = swatchColor("Pnl" + look + "Right");
-        group->LED = swatchColor("Pnl" + look + "LED");
-        group->Texture = text("Edt" + look + "Texture");
-    }
-    CommonSettings& common = settings.Common;
-    normalFont.assign(FontNormal.attributes());
-    common.NormalXShift = spinValue("SpinEdtXShiftNormal");
-    common.NormalYShift = spinValue("SpinEdtYShiftNormal");
-    toolFont.assign(FontTool.attributes());
-    common.ToolXShift = spinValue("SpinEdtXShiftTool");
-    common.ToolYShift = spinValue("SpinEdtYShiftTool");
-    common.ShadowShift = spinValue("SpinEdtShadow");
-    common.NoButtons = checked("ChkBoxDrawNoBtns");
-    common.NoCloseButton = checked("ChkBoxDrawNoClose");
-    common.SBNoCust = checked("ChkBoxSBNoCust");
-}
-
-void TDlgOption::UpdateFontLabels()
-{
-    for (const auto& [kind, font] : {std::pair<std::string, const ui::Font*>{"Normal", &FontNormal},
-                                     std::pair<std::string, const ui::Font*>{"Tool", &FontTool}}) {
-        setText("LblFontName" + kind, FontNameLabel(font->face()));
-        setText("LblFontSize" + kind, FontSizeLabel(font->size()));
-        setText("LblFontStyle" + kind, FontStyleLabel(font->style()));
-    }
-}
-
-void TDlgOption::PickColor(const std::string& swatch)
-{
-    COLORREF color = swatchColor(swatch);
-    if (pickers_.pickColor(handle(), color, customColors_))
-        setSwatchColor(swatch, color);
-}
-
-void TDlgOption::PickFile(const std::string& edit)
-{
-    std::string path = text(edit);
-    if (pickers_.pickFile(handle(), path))
-        setText(edit, path);
-}
-
-void TDlgOption::PickFont(ui::Font& font)
-{
-    ui::FontSpec attributes = font.attributes();
-    if (pickers_.pickFont(handle(), attributes))
-        font.assign(attributes);
-    UpdateFontLabels();
-}
-
 int TDlgOption::ShowModal()
 {
     modalResult_ = 0;
@@ -335,15 +205,16 @@ int TDlgOption::ShowModal()
     ShowWindow(handle(), SW_SHOW);
     SetForegroundWindow(handle());
     MSG message;
+    // The wide calls, so that what is typed reaches the Unicode controls whole.
     while (modalResult_ == 0) {
-        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             PostQuitMessage(static_cast<int>(message.wParam));  // the program's own loop must still end
             modalResult_ = ModalCancel;
             break;
         }
-        if (!IsDialogMessageA(handle(), &message)) {
+        if (!IsDialogMessageW(handle(), &message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
     EnableWindow(owner_, TRUE);
@@ -358,6 +229,10 @@ LRESULT TDlgOption::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (HIWORD(wParam) != BN_CLICKED)
             break;
         const int id = LOWORD(wParam);
+        if (id == IDOK && GetFocus() == control("EdtExclude")) {
+            BtnExcludeAddClick();  // Enter in the name box adds the name, as "追加" does
+            return 0;
+        }
         if (id == IDOK) {
             OKBtnClick();
             return 0;

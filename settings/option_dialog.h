@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "settings/caption_settings.h"
 #include "settings/exclusion_list.h"
@@ -21,10 +22,11 @@ namespace lume {
 // returns whether the user confirmed, with the answer in its argument.
 struct OptionPickers {
     std::function<bool(HWND owner, COLORREF& color, COLORREF* customColors)> pickColor;
+    // The path and the face as cp932 text; one cp932 cannot hold is refused with a UserError.
     std::function<bool(HWND owner, std::string& path)> pickFile;
     std::function<bool(HWND owner, ui::FontSpec& font)> pickFont;
-    // One of the programs that now show captioned windows, or none.
-    std::function<bool(HWND owner, std::string& program)> pickProgram;
+    // One of the running programs' names, or none.
+    std::function<bool(HWND owner, const std::vector<std::u16string>& names, std::u16string& program)> pickProgram;
 };
 OptionPickers PlatformPickers();
 
@@ -41,8 +43,11 @@ public:
     // Step 8's copy: the controls and working fonts back into the settings.
     void CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const;
     void UpdateFontLabels();
-    // The last page: a working copy of the programs left alone.
-    void FillExclusions(const ExclusionList& list);
+    // The programs that now show captioned windows, as the shell finds them.
+    using RunningPrograms = std::function<std::vector<std::u16string>()>;
+    // The last page: a working copy of the programs left alone, and where
+    // "実行中から選択…" finds the programs it offers.
+    void FillExclusions(const ExclusionList& list, RunningPrograms runningPrograms = nullptr);
     const ExclusionList& Exclusions() const { return exclusions_; }
     // Shows the dialog and runs until OK, CANCEL, Esc or the close box: ModalOk or ModalCancel.
     int ShowModal();
@@ -69,6 +74,7 @@ public:
 
     // What the controls hold, by their names.
     HWND control(const std::string& name) const;
+    // cp932 text; empty when cp932 cannot hold what the control shows.
     std::string text(const std::string& name) const;
     void setText(const std::string& name, const std::string& text);
     COLORREF swatchColor(const std::string& name) const;
@@ -81,13 +87,17 @@ public:
     ui::Font FontTool;
 
 private:
+    static constexpr int RadioItems = 3;  // a surface group's items
+
     void createControls();
     void showPage(int page);
     void PickColor(const std::string& swatch);
     void PickFile(const std::string& edit);
     void PickFont(ui::Font& font);
     void setSwatchColor(const std::string& name, COLORREF color);
+    std::string texturePath(const std::string& edit, const std::string& old) const;
     void showExclusions();
+    bool addExclusion(std::u16string_view typed);
     void setChecked(const std::string& name, bool checked);
     void selectItem(const std::string& radioGroup, int item);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -103,6 +113,7 @@ private:
     std::map<std::string, std::function<void()>> clicks_;
     int modalResult_ = 0;
     ExclusionList exclusions_;
+    RunningPrograms runningPrograms_;
 };
 
 } // namespace lume

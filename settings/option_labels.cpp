@@ -15,14 +15,14 @@ std::string FontStyleText(uint8_t style)
             text += "/";
         text += texts::FontStyleWords[bit];
     }
-    return text.empty() ? texts::FontStyleNone : text;
+    return text.empty() ? std::string(texts::FontStyleNone) : text;
 }
 
-std::string FontNameLabel(std::string_view face) { return texts::FontNamePrefix + std::string(face); }
+std::string FontNameLabel(std::string_view face) { return std::string(texts::FontNamePrefix).append(face); }
 
-std::string FontSizeLabel(int32_t points) { return texts::FontSizePrefix + std::to_string(points); }
+std::string FontSizeLabel(int32_t points) { return std::string(texts::FontSizePrefix) + std::to_string(points); }
 
-std::string FontStyleLabel(uint8_t style) { return texts::FontStylePrefix + FontStyleText(style); }
+std::string FontStyleLabel(uint8_t style) { return std::string(texts::FontStylePrefix) + FontStyleText(style); }
 
 std::string FileDialogFilter(std::string_view filter)
 {

@@ -8,6 +8,7 @@
 #include "settings/options_io.h"
 #include "settings/options_path.h"
 #include "settings/settings.h"
+#include "ui/wide_text.h"
 
 namespace lume {
 
@@ -22,8 +23,9 @@ constexpr DWORD ProfileBufferBytes = 1024;
 
 [[noreturn]] void CannotWrite(const std::string& path)
 {
+    // The path is in the system's code page, the message cp932 text.
     std::string message = texts::CannotWriteFormat;
-    message.replace(message.find("%s"), 2, path);
+    message.replace(message.find("%s"), 2, ui::Narrowed(ui::Widened(path, CP_ACP)).value_or(path));
     throw UserError(message);
 }
 
@@ -59,8 +61,10 @@ void SaveExclusions(const std::string& path)
     const ExclusionWrites writes = WritesForExclusions(ExcludedPrograms, SectionKeys(path, ExcludeSection));
     if (writes.eraseSection && !WritePrivateProfileStringA(ExcludeSection, nullptr, nullptr, path.c_str()))
         CannotWrite(path);
+    // The dialog lets in only names that cp932 holds.
     for (const auto& [key, value] : writes.set)
-        if (!WritePrivateProfileStringA(ExcludeSection, key.c_str(), value.c_str(), path.c_str()))
+        if (!WritePrivateProfileStringA(ExcludeSection, key.c_str(),
+                                        ui::Narrowed(ui::AsWide(value)).value_or("").c_str(), path.c_str()))
             CannotWrite(path);
 }
 
@@ -70,40 +74,45 @@ std::string OptionsFilePath()
 {
     char path[MAX_PATH] = {};
     DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return OptionsFilePathFor(std::string_view(path, length < MAX_PATH ? length : MAX_PATH));
+    return OptionsFilePathFor(std::string_view(path, length < MAX_PATH ? length : MAX_PATH), ui::SystemLeadByteRule());
 }
 
-bool FileExists(const std::string& path)
+namespace {
+
+bool FileExistsAt(const std::wstring& path)
 {
     // A search pattern "exists" whenever some file matches it, but names none.
-    // (No cp932 trail byte is '*' or '?'.)
-    if (path.find_first_of("*?") != std::string::npos)
+    // The "?" of a "\\?\" prefix is no pattern.
+    const std::wstring_view literal = L"\\\\?\\";
+    const size_t prefix = path.starts_with(literal) ? literal.size() : 0;
+    if (path.find_first_of(L"*?", prefix) != std::wstring::npos)
         return false;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(path.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return false;
     FindClose(search);
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void FirstRunNotice()
-{
-    MessageBoxA(nullptr, texts::FirstRunNotice, texts::ProgramCaption, MB_OK);
-}
+} // namespace
+
+bool FileExists(const std::string& path) { return FileExistsAt(ui::Widened(path)); }
+
+void FirstRunNotice() { ui::MessageBoxCp932(nullptr, texts::FirstRunNotice, texts::ProgramCaption, MB_OK); }
 
 void LoadOptions() { LoadOptionsFrom(OptionsFilePath()); }
 
 void LoadOptionsFrom(const std::string& path)
 {
-    if (!FileExists(path))
+    if (!FileExistsAt(ui::Widened(path, CP_ACP)))
         FirstRunNotice();
     auto read = [&](const char* section, const char* key, const char* fallback) {
         return ProfileValue(path, section, key, fallback);
     };
     ReadOptions(read, Settings, NormalFont->attributes(), ToolFont->attributes(), ui::ScreenPixelsPerInch());
     ExcludedPrograms = ReadExclusions(SectionKeys(path, ExcludeSection), [&](const std::string& key) {
-        return ProfileValue(path, ExcludeSection, key.c_str(), "");
+        return std::u16string(ui::AsUtf16(ui::Widened(ProfileValue(path, ExcludeSection, key.c_str(), ""))));
     });
 }
 

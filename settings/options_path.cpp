@@ -2,17 +2,12 @@
 
 namespace lume {
 
-bool IsCp932LeadByte(unsigned char byte) noexcept
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-std::string OptionsFilePathFor(std::string_view programPath)
+std::string OptionsFilePathFor(std::string_view programPath, LeadByteRule isLead)
 {
     size_t extension = std::string_view::npos;
     for (size_t i = 0; i < programPath.size(); ++i) {
         char c = programPath[i];
-        if (IsCp932LeadByte(static_cast<unsigned char>(c)) && i + 1 < programPath.size()) {
+        if (isLead(static_cast<unsigned char>(c)) && i + 1 < programPath.size()) {
             ++i;  // step over the trail byte
         } else if (c == '.') {
             extension = i;

@@ -4,14 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/lead_bytes.h"
+
 namespace lume {
 
-// True for a lead byte of a cp932 double-byte character.
-bool IsCp932LeadByte(unsigned char byte) noexcept;
-
 // The last "." not followed by a "\" or ":" starts the extension; without
-// one, ".ini" is appended. The second byte of a cp932 double-byte character
-// is never taken for a separator or a dot.
-std::string OptionsFilePathFor(std::string_view programPath);
+// one, ".ini" is appended. The path is in the system's code page, whose
+// lead bytes `isLead` tells: the byte after one is never taken for a
+// separator or a dot.
+std::string OptionsFilePathFor(std::string_view programPath, LeadByteRule isLead = IsCp932LeadByte);
 
 } // namespace lume

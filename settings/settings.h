@@ -38,7 +38,8 @@ void SaveOptionsTo(const std::string& path);
 // Modal, no owner window: the welcome text, until the user closes it.
 void FirstRunNotice();
 
-// True when a file, not a folder, exists at the path.
+// True when a file, not a folder, exists at the path, given as cp932 text
+// like every path the options file holds.
 bool FileExists(const std::string& path);
 
 } // namespace lume

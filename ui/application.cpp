@@ -1,6 +1,8 @@
 #include "ui/application.h"
 
+#include "resources/language.h"
 #include "ui/application_title.h"
+#include "ui/wide_text.h"
 
 namespace lume::ui {
 
@@ -19,9 +21,10 @@ Application& Application::instance()
 void Application::initialize(HINSTANCE instance)
 {
     module_ = instance;
+    texts::SetLanguage(texts::LanguageFor(GetUserDefaultUILanguage()));
     char path[MAX_PATH] = {};
     DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    title_ = ApplicationTitleFor(std::string_view(path, length < MAX_PATH ? length : MAX_PATH));
+    title_ = ApplicationTitleFor(std::string_view(path, length < MAX_PATH ? length : MAX_PATH), SystemLeadByteRule());
     icon_ = LoadIconA(instance, "MAINICON");
 
     WNDCLASSA windowClass{};
@@ -61,8 +64,9 @@ void Application::processMessages()
 
 void Application::showError(const std::string& message) const
 {
-    std::string text = message + ".";
-    MessageBoxA(window_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+    // The message is the program's own cp932 text; the title comes from the
+    // program's path, in the system's code page.
+    MessageBoxW(window_, Widened(message + ".").c_str(), Widened(title_, CP_ACP).c_str(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace lume::ui

@@ -4,8 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/lead_bytes.h"
+
 namespace lume {
 
-std::string ApplicationTitleFor(std::string_view programPath);
+// The path is in the system's code page, whose lead bytes `isLead` tells.
+std::string ApplicationTitleFor(std::string_view programPath, LeadByteRule isLead = IsCp932LeadByte);
 
 } // namespace lume

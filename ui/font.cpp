@@ -1,6 +1,7 @@
 #include "ui/font.h"
 
 #include "resources/texts.h"
+#include "ui/wide_text.h"
 
 namespace lume::ui {
 
@@ -36,7 +37,9 @@ void Font::assign(const FontSpec& attributes) { changed() = attributes; }
 HFONT Font::handle() const
 {
     if (!handle_) {
-        LOGFONTA description{};
+        // The face is cp932 text: converted with code page 932 it names the same
+        // font on every system.
+        LOGFONTW description{};
         description.lfHeight = attributes_.height;
         description.lfWeight = (attributes_.style & FontBold) ? FW_BOLD : FW_NORMAL;
         description.lfItalic = (attributes_.style & FontItalic) != 0;
@@ -47,8 +50,8 @@ HFONT Font::handle() const
         description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
         description.lfQuality = DEFAULT_QUALITY;
         description.lfPitchAndFamily = DEFAULT_PITCH;
-        lstrcpynA(description.lfFaceName, attributes_.face.c_str(), LF_FACESIZE);
-        handle_.reset(CreateFontIndirectA(&description));
+        lstrcpynW(description.lfFaceName, Widened(attributes_.face).c_str(), LF_FACESIZE);
+        handle_.reset(CreateFontIndirectW(&description));
     }
     return handle_.get();
 }

@@ -40,7 +40,15 @@
 //                                destroy|hide L,T,R,B (a white pop-up over the area goes)
 //   probe ownwindows CLASS       the number of visible top-level windows of the process that
 //                                owns a window of CLASS
+//   probe texts CLASS            the texts of a window of CLASS, its descendants and its tabs,
+//                                one a line
+//   probe ansiread TEXT          TEXT as an ANSI read gives it back in the system's code page
+//   probe drawsame FACE HEIGHT TEXT   exit 0 when TEXT drawn in UTF-16 gives the pixels of its
+//                                ANSI read drawn by the ANSI call, in that font
+//
+// Texts in arguments and output are UTF-8, whatever the system's code page.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -48,6 +56,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "painter/caption_drawing.h"
@@ -61,6 +70,33 @@ using namespace lume::test;
 
 namespace {
 
+std::string Utf8(std::wstring_view text)
+{
+    std::string narrow(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                                nullptr, 0, nullptr, nullptr)),
+                       '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+                        static_cast<int>(narrow.size()), nullptr, nullptr);
+    return narrow;
+}
+
+std::wstring Wide(const std::string& text, UINT codePage = CP_UTF8)
+{
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()),
+                                                              nullptr, 0)),
+                      L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string TextOf(HWND window)
+{
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return Utf8(text);
+}
+
 struct Search {
     std::string title;
     bool prefix;
@@ -73,9 +109,7 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM lParam)
     auto* search = reinterpret_cast<Search*>(lParam);
     if (search->parent && GetParent(window) != search->parent && GetAncestor(window, GA_ROOT) != search->parent)
         return TRUE;
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    std::string title = text;
+    std::string title = TextOf(window);
     bool match = search->prefix ? title.rfind(search->title, 0) == 0 : title == search->title;
     if (match && IsWindowVisible(window)) {
         search->found = window;
@@ -196,10 +230,9 @@ HWND Descendant(const std::string& rootClass, const std::string& className, cons
         TopLevelOfClass(rootClass),
         [](HWND window, LPARAM lParam) -> BOOL {
             auto* s = reinterpret_cast<DescendantSearch*>(lParam);
-            char name[64] = {}, caption[256] = {};
+            char name[64] = {};
             GetClassNameA(window, name, sizeof name);
-            GetWindowTextA(window, caption, sizeof caption);
-            if (lstrcmpiA(name, s->className.c_str()) == 0 && (s->text == "-" || s->text == caption) &&
+            if (lstrcmpiA(name, s->className.c_str()) == 0 && (s->text == "-" || s->text == TextOf(window)) &&
                 s->index-- == 0) {
                 s->found = window;
                 return FALSE;
@@ -384,7 +417,7 @@ int Answers(const std::string& target)
 int Box(const std::string& caption, const std::string& path)
 {
     HWND box = nullptr;
-    if (!WaitFor([&] { return (box = FindWindowA("#32770", caption.c_str())) != nullptr; }, 10000))
+    if (!WaitFor([&] { return (box = FindWindowW(L"#32770", Wide(caption).c_str())) != nullptr; }, 10000))
         return 1;
     char text[4096] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
@@ -637,11 +670,97 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
     return 0;
 }
 
+// Draws the text by the ANSI call (its ANSI read) and by the wide call, each
+// on white in a bitmap of its own, and compares the pixels.
+int DrawSame(const std::string& face, int height, const std::string& utf8)
+{
+    const std::wstring wide = Wide(utf8);
+    std::string ansi(wide.size() * 4 + 1, '\0');
+    ansi.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
+                                                        ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr)));
+    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, Wide(face).c_str());
+    HDC screen = GetDC(nullptr);
+    std::vector<uint32_t> seen[2];
+    for (int way = 0; way < 2; ++way) {
+        constexpr int Width = 800, Height = 60;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HDC dc = CreateCompatibleDC(screen);
+        HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+        HGDIOBJ oldFont = SelectObject(dc, font);
+        RECT all{0, 0, Width, Height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetBkMode(dc, TRANSPARENT);
+        if (way == 0)
+            ExtTextOutA(dc, 4, 4, ETO_CLIPPED, &all, ansi.data(), static_cast<UINT>(ansi.size()), nullptr);
+        else
+            ExtTextOutW(dc, 4, 4, ETO_CLIPPED, &all, wide.data(), static_cast<UINT>(wide.size()), nullptr);
+        GdiFlush();
+        const auto* pixels = static_cast<const uint32_t*>(bits);
+        seen[way].assign(pixels, pixels + Width * Height);
+        SelectObject(dc, oldFont);
+        SelectObject(dc, oldBitmap);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return seen[0] == seen[1] ? 0 : 1;
+}
+
+// Every text a user reads in the window: its own, its descendants', and the
+// items of its tab controls, which live in its process.
+int Texts(const std::string& className)
+{
+    HWND root = TopLevelOfClass(className);
+    if (!root)
+        return 2;
+    std::printf("%s\n", TextOf(root).c_str());
+    EnumChildWindows(
+        root,
+        [](HWND window, LPARAM) -> BOOL {
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            std::printf("%s\n", TextOf(window).c_str());
+            if (lstrcmpiA(name, "SysTabControl32") != 0)
+                return TRUE;
+            DWORD processId = 0;
+            GetWindowThreadProcessId(window, &processId);
+            HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+            constexpr int TextChars = 256;
+            auto* remote = static_cast<char*>(
+                VirtualAllocEx(process, nullptr, sizeof(TCITEMW) + TextChars * 2, MEM_COMMIT, PAGE_READWRITE));
+            const int count = static_cast<int>(SendMessageW(window, TCM_GETITEMCOUNT, 0, 0));
+            for (int i = 0; i < count; ++i) {
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(TCITEMW));
+                item.cchTextMax = TextChars;
+                WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+                SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote));
+                wchar_t text[TextChars] = {};
+                ReadProcessMemory(process, remote + sizeof(TCITEMW), text, sizeof text - 2, nullptr);
+                std::printf("%s\n", Utf8(text).c_str());
+            }
+            VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+            CloseHandle(process);
+            return TRUE;
+        },
+        0);
+    return 0;
+}
+
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(Utf8(argv[i]));
     auto is = [&](const char* command, size_t count) { return args.size() == count && args[0] == command; };
     if (is("look", 2))
         return Look(args[1]);
@@ -683,8 +802,8 @@ int main(int argc, char** argv)
         return 0;
     }
     if (is("settext", 6)) {
-        SendMessageA(Descendant(args[1], args[2], args[3], std::atoi(args[4].c_str())), WM_SETTEXT, 0,
-                     reinterpret_cast<LPARAM>(args[5].c_str()));
+        SendMessageW(Descendant(args[1], args[2], args[3], std::atoi(args[4].c_str())), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(Wide(args[5]).c_str()));
         return 0;
     }
     if (is("flood", 3))
@@ -720,6 +839,19 @@ int main(int argc, char** argv)
         return Blink(args[1], args[2], {args.begin() + 3, args.end()});
     if (is("ownwindows", 2))
         return CountOwnWindows(args[1]);
+    if (is("drawsame", 4))
+        return DrawSame(args[1], std::atoi(args[2].c_str()), args[3]);
+    if (is("texts", 2))
+        return Texts(args[1]);
+    if (is("ansiread", 2)) {
+        const std::wstring text = Wide(args[1]);
+        std::string ansi(text.size() * 4 + 1, '\0');
+        ansi.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                                            ansi.data(), static_cast<int>(ansi.size()), nullptr,
+                                                            nullptr)));
+        std::printf("%s\n", Utf8(Wide(ansi, CP_ACP)).c_str());
+        return 0;
+    }
     std::fprintf(stderr, "probe: unknown command\n");
     return 2;
 }

@@ -1,7 +1,7 @@
 // The hook's classification, the coalescing loop and the sweep filters on
 // random inputs.
 #include "app/coalescing.h"
-#include "app/sweep_filter.h"
+#include "core/window_filter.h"
 #include "hooklib/classify.h"
 #include "tests/fuzz/fuzz_input.h"
 

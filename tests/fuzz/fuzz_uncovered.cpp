@@ -64,8 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     ExclusionList list;
     while (!input.empty()) {
-        const std::string typed = input.text(40);
-        const std::string name = ProgramFileName(typed);
+        const std::string bytes = input.text(40);
+        const std::u16string typed(bytes.begin(), bytes.end());  // any code units, blanks and quotes too
+        const std::u16string name = ProgramFileName(typed);
         fuzz::Require(name.size() <= typed.size());
         fuzz::Require(SameProgram(name, name));
         if (list.add(typed))

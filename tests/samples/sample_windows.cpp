@@ -6,6 +6,9 @@
 //   sample_windows --one TITLE X Y W H [--class NAME] [--style HEX] [--exstyle HEX]
 //                  [--ready FILE] [--log FILE]                     one window (sizable by default)
 //
+// They are Unicode windows, as most programs' are: a title holds any
+// character, not only what the system's code page holds.
+//
 // --ready FILE is written once every window is shown and the thread is idle.
 // --log FILE gets one line per caption-related message a window procedure
 // returned from: "hwnd message style result sent-from-another-thread".
@@ -86,16 +89,16 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
     case WM_TIMER:
         if (wParam == TickerTimer) {
-            char title[64];
-            std::snprintf(title, sizeof title, "Ticker %d", ++Ticks);
-            SetWindowTextA(window, title);
+            wchar_t title[64];
+            std::swprintf(title, 64, L"Ticker %d", ++Ticks);
+            SetWindowTextW(window, title);
         }
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
     default:
-        return Logged(window, message, DefWindowProcA(window, message, wParam, lParam));
+        return Logged(window, message, DefWindowProcW(window, message, wParam, lParam));
     }
 }
 
@@ -108,7 +111,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         PostQuitMessage(0);
         return 0;
     }
-    return Logged(window, message, DefFrameProcA(window, MdiClient, message, wParam, lParam));
+    return Logged(window, message, DefFrameProcW(window, MdiClient, message, wParam, lParam));
 }
 
 LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -116,36 +119,36 @@ LRESULT CALLBACK ChildProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     LRESULT result = 0;
     if (HandleTestRequest(window, message, wParam, lParam, result))
         return result;
-    return Logged(window, message, DefMDIChildProcA(window, message, wParam, lParam));
+    return Logged(window, message, DefMDIChildProcW(window, message, wParam, lParam));
 }
 
 void RegisterClasses(HINSTANCE instance)
 {
-    WNDCLASSA sample{};
+    WNDCLASSW sample{};
     sample.lpfnWndProc = SampleProc;
     sample.hInstance = instance;
     sample.hCursor = LoadCursor(nullptr, IDC_ARROW);
     sample.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     sample.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    sample.lpszClassName = "LumeSample";
-    RegisterClassA(&sample);
+    sample.lpszClassName = L"LumeSample";
+    RegisterClassW(&sample);
 
-    WNDCLASSA frame = sample;
+    WNDCLASSW frame = sample;
     frame.lpfnWndProc = FrameProc;
     frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    frame.lpszClassName = "LumeSampleFrame";
-    RegisterClassA(&frame);
+    frame.lpszClassName = L"LumeSampleFrame";
+    RegisterClassW(&frame);
 
-    WNDCLASSA child = sample;
+    WNDCLASSW child = sample;
     child.lpfnWndProc = ChildProc;
-    child.lpszClassName = "LumeSampleChild";
-    RegisterClassA(&child);
+    child.lpszClassName = L"LumeSampleChild";
+    RegisterClassW(&child);
 }
 
-HWND Create(const char* title, DWORD style, DWORD exStyle, int x, int y, int width, int height,
-            const char* className = "LumeSample")
+HWND Create(const wchar_t* title, DWORD style, DWORD exStyle, int x, int y, int width, int height,
+            const wchar_t* className = L"LumeSample")
 {
-    HWND window = CreateWindowExA(exStyle, className, title, style, x, y, width, height, nullptr,
+    HWND window = CreateWindowExW(exStyle, className, title, style, x, y, width, height, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     return window;
@@ -153,55 +156,55 @@ HWND Create(const char* title, DWORD style, DWORD exStyle, int x, int y, int wid
 
 void CreateMdiSample()
 {
-    HWND frame = Create("MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 440, 200, 560, 360,
-                        "LumeSampleFrame");
+    HWND frame = Create(L"MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 440, 200, 560, 360,
+                        L"LumeSampleFrame");
     CLIENTCREATESTRUCT client{};
     client.idFirstChild = 100;
     RECT area;
     GetClientRect(frame, &area);
-    MdiClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+    MdiClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                                 WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, area.right, area.bottom,
                                 frame, nullptr, GetModuleHandleA(nullptr), &client);
     // Two children, the second overlapping the first and active.
-    CreateMDIWindowA("LumeSampleChild", "Child 1", WS_VISIBLE | WS_OVERLAPPEDWINDOW, 10, 10, 300, 180,
+    CreateMDIWindowW(L"LumeSampleChild", L"Child 1", WS_VISIBLE | WS_OVERLAPPEDWINDOW, 10, 10, 300, 180,
                      MdiClient, GetModuleHandleA(nullptr), 0);
-    CreateMDIWindowA("LumeSampleChild", "Child 2", WS_VISIBLE | WS_OVERLAPPEDWINDOW, 150, 90, 300, 180,
+    CreateMDIWindowW(L"LumeSampleChild", L"Child 2", WS_VISIBLE | WS_OVERLAPPEDWINDOW, 150, 90, 300, 180,
                      MdiClient, GetModuleHandleA(nullptr), 0);
 }
 
 void CreateWholeSet()
 {
-    HWND sizable = Create("Sizable window", WS_OVERLAPPEDWINDOW, 0, 20, 20, 400, 300);
-    Create("Dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 440, 20, 300, 150);
-    Create("Tool window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW,
+    HWND sizable = Create(L"Sizable window", WS_OVERLAPPEDWINDOW, 0, 20, 20, 400, 300);
+    Create(L"Dialog frame", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME, 440, 20, 300, 150);
+    Create(L"Tool window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW,
            760, 20, 240, 150);
-    HWND ticker = Create("Ticker 0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 20, 340,
+    HWND ticker = Create(L"Ticker 0", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 20, 340,
                          400, 150);
     SetTimer(ticker, TickerTimer, TickerPeriodMs, nullptr);
-    Create("No system menu", WS_OVERLAPPED | WS_CAPTION, 0, 20, 510, 400, 120);
+    Create(L"No system menu", WS_OVERLAPPED | WS_CAPTION, 0, 20, 510, 400, 120);
     CreateMdiSample();
     SetForegroundWindow(sizable);  // one active caption, the rest inactive
 }
 
-void WriteReadyFile(const char* path)
+void WriteReadyFile(const wchar_t* path)
 {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE)
         CloseHandle(file);
 }
 
 // The message loop; the ready file is written the first time the queue is empty.
-int Run(const char* readyPath)
+int Run(const wchar_t* readyPath)
 {
     bool ready = readyPath == nullptr;
     MSG message;
     for (;;) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT)
                 return static_cast<int>(message.wParam);
             if (!MdiClient || !TranslateMDISysAccel(MdiClient, &message)) {
                 TranslateMessage(&message);
-                DispatchMessageA(&message);
+                DispatchMessageW(&message);
             }
         }
         if (!ready) {
@@ -214,62 +217,65 @@ int Run(const char* readyPath)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
     // Aware of the system's DPI, as most programs declare themselves.
     if (auto* setAware = reinterpret_cast<decltype(SetProcessDPIAware)*>(
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware"))))
         setAware();
+    // The arguments as UTF-16: a title may hold what the code page does not.
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     HitTestMessage = RegisterWindowMessageA(lume::samples::HitTestMessageName);
     SyncMessage = RegisterWindowMessageA(lume::samples::SyncMessageName);
     HangMessage = RegisterWindowMessageA(lume::samples::HangMessageName);
     RegisterClasses(GetModuleHandleA(nullptr));
 
-    const char* readyPath = nullptr;
-    const char* oneTitle = nullptr;
+    const wchar_t* readyPath = nullptr;
+    const wchar_t* oneTitle = nullptr;
     int grid = 0;
-    const char* className = "LumeSample";
+    const wchar_t* className = L"LumeSample";
     DWORD style = WS_OVERLAPPEDWINDOW, exStyle = 0;
     int x = 100, y = 100, width = 400, height = 300;
     for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--ready" && i + 1 < argc) {
+        std::wstring arg = argv[i];
+        if (arg == L"--ready" && i + 1 < argc) {
             readyPath = argv[++i];
-        } else if (arg == "--grid" && i + 1 < argc) {
-            grid = std::atoi(argv[++i]);
-        } else if (arg == "--class" && i + 1 < argc) {
+        } else if (arg == L"--grid" && i + 1 < argc) {
+            grid = _wtoi(argv[++i]);
+        } else if (arg == L"--class" && i + 1 < argc) {
             className = argv[++i];
-        } else if (arg == "--style" && i + 1 < argc) {
-            style = std::strtoul(argv[++i], nullptr, 16);
-        } else if (arg == "--exstyle" && i + 1 < argc) {
-            exStyle = std::strtoul(argv[++i], nullptr, 16);
-        } else if (arg == "--log" && i + 1 < argc) {
-            Log = std::fopen(argv[++i], "w");
-        } else if (arg == "--one" && i + 5 < argc) {
+        } else if (arg == L"--style" && i + 1 < argc) {
+            style = std::wcstoul(argv[++i], nullptr, 16);
+        } else if (arg == L"--exstyle" && i + 1 < argc) {
+            exStyle = std::wcstoul(argv[++i], nullptr, 16);
+        } else if (arg == L"--log" && i + 1 < argc) {
+            Log = _wfopen(argv[++i], L"w");
+        } else if (arg == L"--one" && i + 5 < argc) {
             oneTitle = argv[++i];
-            x = std::atoi(argv[++i]);
-            y = std::atoi(argv[++i]);
-            width = std::atoi(argv[++i]);
-            height = std::atoi(argv[++i]);
+            x = _wtoi(argv[++i]);
+            y = _wtoi(argv[++i]);
+            width = _wtoi(argv[++i]);
+            height = _wtoi(argv[++i]);
         } else {
-            std::fprintf(stderr, "unknown argument %s\n", argv[i]);
+            std::fwprintf(stderr, L"unknown argument %ls\n", argv[i]);
             return 2;
         }
     }
     if (grid > 0) {
         for (int i = 0; i < grid; ++i) {
-            char title[32];
-            std::snprintf(title, sizeof title, "Grid %d", i);
+            wchar_t title[32];
+            std::swprintf(title, 32, L"Grid %d", i);
             Create(title, WS_OVERLAPPEDWINDOW, 0, 10 + (i % 10) * 100, 10 + (i / 10) * 140, 96, 130);
         }
     } else if (oneTitle) {
-        WNDCLASSA named{};
+        WNDCLASSW named{};
         named.lpfnWndProc = SampleProc;
         named.hInstance = GetModuleHandleA(nullptr);
         named.hCursor = LoadCursor(nullptr, IDC_ARROW);
         named.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         named.lpszClassName = className;
-        RegisterClassA(&named);  // fails harmlessly for the usual class, registered already
+        RegisterClassW(&named);  // fails harmlessly for the usual class, registered already
         Create(oneTitle, style, exStyle, x, y, width, height, className);
     }
     else

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/options_path.h"
+#include "ui/application_title.h"
 
 using namespace lume;
 
@@ -25,4 +26,17 @@ TEST(OptionsFilePath, ExtensionReplacedOnCp932Bytes)
     EXPECT_EQ(OptionsFilePathFor("C:\\a\x81.exe"), "C:\\a\x81.exe.ini");
     // A lead byte cut off at the end is a byte of its own.
     EXPECT_EQ(OptionsFilePathFor("C:\\a.exe\x95"), "C:\\a.ini");
+}
+
+TEST(OptionsFilePath, TheSystemsOwnLeadBytes)
+{
+    // On code page 1252 "é" (0xE9) is a letter: the "\" after it still
+    // separates, where cp932's rule would take it for a trail byte.
+    const std::string cafe = "D:\\caf\xe9\\LUMELUME.exe";
+    EXPECT_EQ(OptionsFilePathFor("D:\\caf\xe9.d\\LumeLume", IsNeverLeadByte), "D:\\caf\xe9.d\\LumeLume.ini");
+    EXPECT_EQ(OptionsFilePathFor(cafe, IsNeverLeadByte), "D:\\caf\xe9\\LUMELUME.ini");
+    EXPECT_EQ(ApplicationTitleFor(cafe, IsNeverLeadByte), "Lumelume");
+    EXPECT_EQ(ApplicationTitleFor("D:\\\xc8\xe3\xf0\xfb\\GAME.exe", IsNeverLeadByte), "Game");  // 1251: "Игры"
+    EXPECT_EQ(ApplicationTitleFor(cafe, IsCp932LeadByte), "caf\xe9\\lumelume") << "cp932's rule on 1252 text";
+    EXPECT_EQ(ApplicationTitleFor("C:\\\x95\x5C\\LumeLume.exe", IsCp932LeadByte), "Lumelume");
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/sweep_filter.h"
+#include "core/window_filter.h"
 #include "app/tray_dispatch.h"
 #include "app/tray_icon_list.h"
 #include "app/tray_tip.h"

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,7 @@
 #include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 #include "ui/application.h"
+#include "ui/wide_text.h"
 
 namespace {
 
@@ -217,6 +219,56 @@ TEST_F(OptionDialogTest, SpinEditsAndTheModalEnds)
     step.iDelta = -1;
     SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&step));
     EXPECT_EQ(dialog.text("SpinEdtShadow"), "-1");
+}
+
+TEST_F(OptionDialogTest, EnterInTheNameBoxAddsTheName)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    dialog.Fill(Distinct(), *NormalFont, *ToolFont);
+    dialog.FillExclusions({});
+    HWND edit = dialog.control("EdtExclude");
+    // Enter there adds the name, quotes dropped, and the dialog stays; Esc then cancels it.
+    EXPECT_EQ(ShowModalWhile(dialog, [&] {
+                  TabCtrl_SetCurSel(dialog.control("PageControl1"), 4);
+                  NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+                  SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+                  SetFocus(edit);
+                  SetWindowTextW(edit, L"\"C:\\x\\foo.exe\"");
+                  PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+                  PostMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+              }),
+              ModalCancel);
+    EXPECT_EQ(dialog.Exclusions().names(), std::vector<std::u16string>{u"foo.exe"});
+    EXPECT_EQ(ui::WindowText(edit), L"");
+
+    // A name the options file cannot hold is refused, and stays in the box.
+    SetWindowTextW(edit, L"게임.exe");
+    EXPECT_THROW(dialog.BtnExcludeAddClick(), UserError);
+    EXPECT_EQ(dialog.Exclusions().names(), std::vector<std::u16string>{u"foo.exe"});
+    EXPECT_EQ(ui::WindowText(edit), L"게임.exe");
+}
+
+TEST_F(OptionDialogTest, ATexturePathTheFileCannotHoldIsRefused)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    const CaptionSettings settings = Distinct();
+    dialog.Fill(settings, *NormalFont, *ToolFont);
+    SetWindowTextW(dialog.control("EdtActTexture"), L"C:\\없음\\x.bmp");  // no such file: no short path
+    // The message, read and answered from another thread.
+    auto shown = std::async(std::launch::async, [] {
+        HWND box = nullptr;
+        std::wstring text;
+        WaitFor([&] {
+            box = FindWindowA("#32770", nullptr);
+            return box && !(text = ui::WindowText(GetDlgItem(box, 0xFFFF))).empty();
+        }, 10000);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return text;
+    });
+    CaptionSettings back = settings;
+    dialog.CopyBack(back, *NormalFont, *ToolFont);
+    EXPECT_EQ(back.Active.Texture, settings.Active.Texture) << "the old value is kept";
+    EXPECT_EQ(shown.get(), ui::Widened(std::string(texts::NotInOptionsFile) + "."));
 }
 
 TEST_F(OptionDialogTest, ScreenshotsOfThePages)

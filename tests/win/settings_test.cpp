@@ -13,6 +13,7 @@
 #include "core/user_error.h"
 #include "resources/texts.h"
 #include "settings/settings.h"
+#include "ui/wide_text.h"
 #include "tests/win/win_test_support.h"
 
 namespace {
@@ -191,6 +192,12 @@ TEST_F(SettingsTest, NoFileShowsTheNoticeThenDefaultsAndAFirstSaveWritesTheTable
         "NoCloseButton=0", "SBNoCust=0"};
     EXPECT_EQ(Lines(ReadBytes(path)), expected);
 
+    // A path with the "\\?\" prefix names the file: its "?" is no wildcard.
+    char full[MAX_PATH] = {};
+    GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    EXPECT_TRUE(FileExists(std::string("\\\\?\\") + full));
+    EXPECT_FALSE(FileExists(std::string(full) + "?"));
+
     // With the file there, no notice.
     auto noBox = AnswerMessageBox(texts::ProgramCaption, 1000);
     LoadOptionsFrom(path);
@@ -237,7 +244,7 @@ TEST_F(SettingsTest, ExclusionListRoundTrip)
     // as before, with no section of its own.
     std::string earlier = folder_.file("earlier.ini");
     WriteBytes(earlier, "");
-    ExcludedPrograms.add("stale.exe");
+    ExcludedPrograms.add(u"stale.exe");
     LoadOptionsFrom(earlier);
     EXPECT_TRUE(ExcludedPrograms.empty());
     SaveOptionsTo(earlier);
@@ -248,15 +255,16 @@ TEST_F(SettingsTest, ExclusionListRoundTrip)
     EXPECT_EQ(ReadBytes(earlier), before);
 
     // Gaps, an empty value, a duplicate and a stray key by hand: read in number
-    // order, saved after [Common] renumbered from 1, the rest of the section gone.
+    // order, saved after [Common] renumbered from 1, the rest of the section
+    // gone; a cp932 name ("ゲーム.exe") read as itself and written back as it was.
     WriteBytes(earlier, before + "[Exclude]\r\n7=calc.exe\r\n2=notepad.exe\r\n3=\r\n4=NOTEPAD.EXE\r\n"
-                                 "note=paint.exe\r\n");
+                                 "note=paint.exe\r\n9=\x83\x51\x81\x5b\x83\x80.exe\r\n");
     LoadOptionsFrom(earlier);
-    EXPECT_EQ(ExcludedPrograms.names(), (std::vector<std::string>{"notepad.exe", "calc.exe"}));
+    EXPECT_EQ(ExcludedPrograms.names(), (std::vector<std::u16string>{u"notepad.exe", u"calc.exe", u"ゲーム.exe"}));
     SaveOptionsTo(earlier);
     std::vector<std::string> lines = Lines(ReadBytes(earlier));
     std::vector<std::string> expected = Lines(before);
-    for (const char* line : {"[Exclude]", "1=notepad.exe", "2=calc.exe"})
+    for (const char* line : {"[Exclude]", "1=notepad.exe", "2=calc.exe", "3=\x83\x51\x81\x5b\x83\x80.exe"})
         expected.push_back(line);
     EXPECT_EQ(lines, expected);
 
@@ -264,6 +272,22 @@ TEST_F(SettingsTest, ExclusionListRoundTrip)
     ExcludedPrograms = ExclusionList();
     SaveOptionsTo(earlier);
     EXPECT_EQ(Lines(ReadBytes(earlier)), Lines(before));
+}
+
+TEST_F(SettingsTest, PathsAsTheOptionsFileHoldsThem)
+{
+    // cp932 holds it: as it is. It does not: the short path, which names the same file.
+    EXPECT_EQ(ui::Cp932Path(L"C:\\表\\a.bmp"), std::optional<std::string>("C:\\\x95\x5C\\a.bmp"));
+    const std::wstring folder = ui::Widened(folder_.file("")) + L"한국어", file = folder + L"\\t.bmp";
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    CloseHandle(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::optional<std::string> kept = ui::Cp932Path(file);
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(FileExists(*kept)) << *kept;
+    EXPECT_EQ(kept->find('?'), std::string::npos) << *kept;
+    EXPECT_FALSE(ui::Cp932Path(folder + L"\\none.bmp")) << "no file, no short path: refused";
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(SettingsTest, ReadOnlyFileRaisesTheErrorAndStaysAsItWas)

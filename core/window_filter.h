@@ -1,4 +1,5 @@
-// Which windows a sweep paints or restores.
+// Which windows a sweep paints or restores, and whose programs the options
+// dialog offers.
 #pragma once
 #include <cstdint>
 
