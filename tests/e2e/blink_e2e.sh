@@ -16,15 +16,8 @@ work=$(mktemp -d)
 samples_pid= program_pid=
 trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
-samples_pid=$!
-wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
-printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
-cp "$build/$program" "$work/LumeLume.exe"
-cp "$build/lumehook.dll" "$work/"
-start_windows "$work/LumeLume.exe"
-program_pid=$!
-wait_until 10 probe tray || fail "the program did not start"
+start_samples
+start_lumelume "$program"
 wait_until 5 painted "Tool window" || fail "the captions were not painted"
 sleep 0.3
 
@@ -51,13 +44,7 @@ blink "pop-up destroyed" destroy $area "${captions[@]}"
 blink "pop-up hidden" hide $area "${captions[@]}"
 for n in $(seq 4); do blink "title of an inactive window" title "Dialog frame*" "Dialog frame*"; done
 
-open_menu
-click_item 3
-wait_until 5 probe visible TDlgOption || fail "no options dialog"
-sleep 0.3
-read -r l t r b < <(probe childrect TDlgOption Button OK 0)
-xdotool mousemove $(( (l + r) / 2 )) $(( (t + b) / 2 )) click 1
-wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' visible TDlgOption" || fail "the dialog stayed after OK"
+close_options OK
 sleep 0.3
 blink "after OK, pop-up destroyed" destroy $area "${captions[@]}"
 

@@ -53,3 +53,35 @@ close_menu() {
   xdotool mousemove 700 700 click 1
   wait_until 3 bash -c "! wine '$build/tests/e2e/probe.exe' visible '#32768'" || fail "the menu stayed open"
 }
+
+# The sample windows, started and waited for; their pid in $samples_pid.
+start_samples() {
+  start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
+  samples_pid=$!
+  wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+}
+
+# start_lumelume EXE: the build's EXE as LumeLume.exe in $work, with the hook
+# library and an options file of defaults (no first-run notice), started and
+# waited for; its pid in $program_pid.
+start_lumelume() {
+  printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
+  cp "$build/$1" "$work/LumeLume.exe"
+  cp "$build/lumehook.dll" "$work/"
+  start_windows "$work/LumeLume.exe"
+  program_pid=$!
+  wait_until 10 probe tray || fail "the program did not start"
+}
+
+# close_options BUTTON: the options dialog, opened from the tray menu, closed
+# by a real click on BUTTON (OK or CANCEL).
+close_options() {
+  local l t r b
+  open_menu
+  click_item 3
+  wait_until 5 probe visible TDlgOption || fail "no options dialog"
+  sleep 0.3
+  read -r l t r b < <(probe childrect TDlgOption Button "$1" 0)
+  xdotool mousemove $(( (l + r) / 2 )) $(( (t + b) / 2 )) click 1
+  wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' visible TDlgOption" || fail "the dialog stayed after $1"
+}
