@@ -9,6 +9,7 @@
 
 #include "app/sweep.h"
 #include "bench/bench_support.h"
+#include "bench/painter_setup.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
 #include "painter/caption_publisher.h"
@@ -22,13 +23,8 @@ using namespace lume;
 
 int main()
 {
-    NormalFont = std::make_unique<ui::Font>();
-    ToolFont = std::make_unique<ui::Font>();
-    Surfaces = std::make_unique<CaptionSurfaces>();
-    test::LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
-    Settings.Active.Surface = SurfaceKind::Gradation;  // both looks published
-    UpdateCaptionMetrics();
-    BuildCaptionSurfaces();
+    const SurfaceKind gradient = SurfaceKind::Gradation;  // both looks a gradient
+    bench::SetUpPainter(&gradient);
 
     // Windows of this thread, and the program's main window named in the record.
     WNDCLASSW plainClass{};

@@ -13,6 +13,7 @@
 
 #include "app/caption_notifications.h"
 #include "bench/bench_support.h"
+#include "bench/painter_setup.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
 #include "painter/painter.h"
@@ -137,13 +138,8 @@ void DragAcrossCaptions(BenchMainWindow& main)
 
 int main()
 {
-    NormalFont = std::make_unique<ui::Font>();
-    ToolFont = std::make_unique<ui::Font>();
-    Surfaces = std::make_unique<CaptionSurfaces>();
-    test::LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
-    Settings.Active.Surface = SurfaceKind::Gradation;
-    UpdateCaptionMetrics();
-    BuildCaptionSurfaces();
+    const SurfaceKind gradient = SurfaceKind::Gradation;  // both looks a gradient
+    bench::SetUpPainter(&gradient);
 
     test::ChildProcess sample("\"" + test::SampleWindowsExe() + "\" --one BurstSample 100 100 400 300");
     HWND window = test::WaitForWindow(nullptr, "BurstSample");

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bench/bench_support.h"
+#include "bench/painter_setup.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "settings/options_io.h"
@@ -19,12 +20,7 @@ using namespace lume;
 
 int main()
 {
-    NormalFont = std::make_unique<ui::Font>();
-    ToolFont = std::make_unique<ui::Font>();
-    Surfaces = std::make_unique<CaptionSurfaces>();
-    test::LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
-    UpdateCaptionMetrics();
-    BuildCaptionSurfaces();  // inactive: the gradient; active: the stripes
+    bench::SetUpPainter();  // inactive: the gradient; active: the stripes
 
     test::ChildProcess sample("\"" + test::SampleWindowsExe() + "\" --one BenchSample 100 100 400 300");
     HWND window = test::WaitForWindow(nullptr, "BenchSample");

@@ -7,6 +7,7 @@
 
 #include "app/sweep.h"
 #include "bench/bench_support.h"
+#include "bench/painter_setup.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
 #include "settings/settings.h"
@@ -17,13 +18,8 @@ using namespace lume;
 
 int main()
 {
-    NormalFont = std::make_unique<ui::Font>();
-    ToolFont = std::make_unique<ui::Font>();
-    Surfaces = std::make_unique<CaptionSurfaces>();
-    test::LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
-    Settings.Active.Surface = SurfaceKind::Gradation;
-    UpdateCaptionMetrics();
-    BuildCaptionSurfaces();
+    const SurfaceKind gradient = SurfaceKind::Gradation;  // both looks a gradient
+    bench::SetUpPainter(&gradient);
 
     test::ChildProcess samples("\"" + test::SampleWindowsExe() + "\" --grid 100");
     if (!test::WaitForWindow(nullptr, "Grid 99"))
