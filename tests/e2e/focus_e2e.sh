@@ -12,18 +12,10 @@ work=$(mktemp -d)
 samples_pid= program_pid=
 trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
-samples_pid=$!
-wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+start_samples
 probe save "No system menu" "$(winpath "$work/untouched")"
 
-# An options file of defaults: no first-run notice.
-printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
-cp "$build/$program" "$work/LumeLume.exe"
-cp "$build/lumehook.dll" "$work/"
-start_windows "$work/LumeLume.exe"
-program_pid=$!
-wait_until 10 probe tray || fail "the program did not start"
+start_lumelume "$program"
 
 qualifying=("Sizable window" "Dialog frame" "Tool window" "Ticker*" "MDI frame" "MDI frame/Child 1" "MDI frame/Child 2")
 for title in "Sizable window" "Dialog frame" "Tool window" "Ticker*" "No system menu" "MDI frame" \

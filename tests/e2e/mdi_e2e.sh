@@ -12,9 +12,7 @@ samples_pid= program_pid=
 trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
 one="MDI frame/Child 1" two="MDI frame/Child 2"
 
-start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
-samples_pid=$!
-wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+start_samples
 probe activate "MDI frame"
 probe activate "$two"  # the upper child, overlapping the lower one, active
 # Its right end past the frame's client area, its caption's background still inside.
@@ -40,12 +38,7 @@ nothing_leaked() {
     fail "painting reached outside the client area"
 }
 
-printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
-cp "$build/$program" "$work/LumeLume.exe"
-cp "$build/lumehook.dll" "$work/"
-start_windows "$work/LumeLume.exe"
-program_pid=$!
-wait_until 10 probe tray || fail "the program did not start"
+start_lumelume "$program"
 
 check_children() {  # ACTIVE INACTIVE
   if [ "$expect" = painted ]; then

@@ -14,19 +14,12 @@ work=$(mktemp -d)
 samples_pid= program_pid= cover_pid=
 trap 'kill $samples_pid $program_pid $cover_pid 2>/dev/null; rm -rf "$work"' EXIT
 
-start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
-samples_pid=$!
-wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+start_samples
 # Captions where the options dialog (centred) and the tray menu will open.
 probe move "MDI frame" 232 370
 probe move "Dialog frame" 800 655 220 80
 
-printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
-cp "$build/$program" "$work/LumeLume.exe"
-cp "$build/lumehook.dll" "$work/"
-start_windows "$work/LumeLume.exe"
-program_pid=$!
-wait_until 10 probe tray || fail "the program did not start"
+start_lumelume "$program"
 
 whole() { [ "$(probe holes "$1")" = 0 ]; }
 repainted_whole() { probe flood "$1" 1; sleep 0.2; whole "$1"; }
