@@ -5,6 +5,7 @@
 #include "app/coalescing.h"
 #include "core/window_filter.h"
 #include "painter/painter.h"
+#include "painter/self_painting.h"
 
 namespace lume {
 
@@ -71,6 +72,10 @@ bool CaptionNotifications::handleMessage(UINT message, WPARAM wParam, LPARAM lPa
 
 void CaptionNotifications::captionNotified(UINT message, HWND target)
 {
+    // Only the hook posts these, from the window's own thread, where it has
+    // just painted the caption: nothing is left to do here.
+    if (SelfPaintingOn)
+        return;
     painter_(target, message == UM_CAPTIONCHANGED);
     ++immediatePaints_;
     PostedQueue queue{mainWindow_, peekMsg_};

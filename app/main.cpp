@@ -5,6 +5,7 @@
 #include "ui/application.h"
 
 #include "painter/painter.h"
+#include "painter/self_painting.h"
 
 // LUME_MENDED is 0 only in a test build that shows the Wine faults the
 // program works around: captions lost to a window's late repaint, child
@@ -17,7 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     lume::ui::Application& application = lume::ui::Application::instance();
     application.initialize(instance);
     lume::PaintChildrenThroughRoot = Mended;
-    lume::PublishCaptions = Mended;
+    lume::SelfPaintingOn = Mended;
     int exitCode = 0;
     {
         lume::TFrmMain mainForm(Mended);

@@ -3,8 +3,9 @@
 #include "app/sweep.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
-#include "painter/caption_publisher.h"
+#include "painter/look_source.h"
 #include "painter/painter.h"
+#include "painter/self_painting.h"
 #include "painter/surfaces.h"
 #include "painter/window_program.h"
 #include "resources/texts.h"
@@ -40,7 +41,12 @@ TFrmMain::TFrmMain(bool settleRepaint, OptionPickers pickers) : pickers_(std::mo
     tskTray_->setTipString(TrayTip);
     imgError_.reset(LoadBitmapA(application.module(), "SUBSTITUTE"));
     notifications_ = std::make_unique<CaptionNotifications>(
-        handle(), [](HWND window, bool full) { PaintCaption(window, full); }, [] { SweepWindows(true); },
+        handle(),
+        [](HWND window, bool full) {
+            if (!PaintsItsOwnCaption(window))
+                PaintCaption(window, full);
+        },
+        [] { SweepWindows(true); },
         settleRepaint);
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     application.guard([this] { FormCreate(); });
@@ -108,13 +114,22 @@ void TFrmMain::FormCreate()
     if (shutDown_)
         return;
     ShowWindow(application.handle(), SW_HIDE);
+    PublishLook();
     SweepWindows(true);
-    CreateDLLInst(handle());
-    // Published from the settle sweep on: the frames that windows repaint
-    // then find the hook in place. Without it captions are painted from here alone.
-    Publisher.open(handle());
-    // What the system repainted between the first sweep and the hook's start.
+    // Without the hook every caption is painted from here.
+    if (!CreateDLLInst(handle())) {
+        SelfPaintingOn = false;
+        look_.withdraw();
+    }
+    // The frames asked for before the hook was in place, and what the system
+    // repainted meanwhile.
     notifications_->armSettleSweep();
+}
+
+void TFrmMain::PublishLook()
+{
+    if (SelfPaintingOn && !look_.publish(handle(), CurrentLookSource()))
+        SelfPaintingOn = false;  // painted from here, as where no hook runs
 }
 
 void TFrmMain::FormDestroy()
@@ -123,7 +138,7 @@ void TFrmMain::FormDestroy()
     SetSubstituteTexture(nullptr);
     // A failed save is shown; the hook still goes and every caption is restored.
     application.guard([] { SaveOptions(); });
-    Publisher.close();  // before the restore: the hook puts nothing on from now on
+    look_.withdraw();  // before the restore: the hook paints nothing from now on
     DestroyDLLInst();
     // At the session's end other programs are busy closing: their frames are
     // queued for repaint, and nothing waits for an answer.
@@ -176,8 +191,8 @@ void TFrmMain::UpdateSystemMetrics1Click()
     if (shutDown_)
         return;
     UpdateCaptionMetrics();
-    Publisher.withdrawAll();
     BuildCaptionSurfaces();
+    PublishLook();
     SweepWindows(true);
 }
 
@@ -203,14 +218,13 @@ void TFrmMain::ItemOptionClick()
     if (dialog->ShowModal() != ModalOk || shutDown_)
         return;
     dialog->CopyBack(Settings, *NormalFont, *ToolFont);
-    Publisher.withdrawAll();
-    Publisher.clearLeftAlone();  // the sweep names the programs left alone anew
     // Programs left alone from now on go back to the system's look at once;
     // those no longer left alone are painted by the sweep.
     const ExclusionList added = dialog->Exclusions().addedSince(ExcludedPrograms);
     ExcludedPrograms = dialog->Exclusions();
     RestoreProgramWindows(added);
     BuildCaptionSurfaces();
+    PublishLook();
     SweepWindows(true);
 }
 

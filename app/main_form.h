@@ -7,6 +7,7 @@
 
 #include "app/caption_notifications.h"
 #include "app/task_tray.h"
+#include "publish/look_publisher.h"
 #include "settings/option_dialog.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -45,6 +46,9 @@ private:
     // the message returns, and end the message loop, for a close by the
     // restart manager leaves the process running.
     void EndSession();
+    // The present look published for the windows to paint their own captions
+    // with, or withdrawn where they cannot.
+    void PublishLook();
     void CreateDrawingObjects();
     void FreeDrawingObjects();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,6 +57,7 @@ private:
     std::unique_ptr<ui::PopupMenu> tskMenu_;
     ui::BitmapHandle imgError_;  // the substitute texture's picture
     std::unique_ptr<CaptionNotifications> notifications_;
+    LookPublisher look_;
     UINT taskbarCreated_ = 0;
     bool shutDown_ = false;
     bool sessionEnding_ = false;

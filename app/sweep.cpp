@@ -1,8 +1,8 @@
 #include "app/sweep.h"
 
 #include "core/window_filter.h"
-#include "painter/caption_publisher.h"
 #include "painter/painter.h"
+#include "painter/self_painting.h"
 #include "painter/window_program.h"
 
 namespace lume {
@@ -31,11 +31,14 @@ void RestoreFrame(HWND window)
 
 } // namespace
 
-void SweepWindows(bool paint)
+void SweepWindows(bool paint) { EnumWindows(SweepTopLevelProc, paint ? 1 : 0); }
+
+void RefreshCaption(HWND window, uint32_t style)
 {
-    if (paint)
-        Publisher.forgetGone();
-    EnumWindows(SweepTopLevelProc, paint ? 1 : 0);
+    if (PaintsItsOwnCaption(window))
+        AskFrameRepaint(window);
+    else
+        PaintCaption(window, true, style);
 }
 
 BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
@@ -44,7 +47,7 @@ BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
     if (!IsSweepCandidate(style))
         return TRUE;
     if (paint) {
-        PaintCaption(window, true, style);
+        RefreshCaption(window, style);
         EnumChildWindows(window, SweepChildProc, 0);
     } else {
         RestoreFrame(window);
@@ -77,7 +80,7 @@ void RestoreFramesQueued() { EnumWindows(RestoreQueuedProc, 0); }
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM)
 {
     if (const uint32_t style = StyleOf(window); IsSweptDescendant(style))
-        PaintCaption(window, true, style);
+        RefreshCaption(window, style);
     return TRUE;
 }
 

@@ -10,7 +10,12 @@ namespace lume {
 // How long the restore sweep waits for each window's answer.
 constexpr UINT RestoreTimeoutMs = 200;
 
+// Paint mode: each caption in the present look, by the window's own thread
+// where the hook runs there (its frame's repaint is queued), else from here.
 void SweepWindows(bool paint);
+
+// The window's caption in the present look, as the sweep gives it.
+void RefreshCaption(HWND window, uint32_t style);
 
 // Every window of the listed programs redraws its frame, its descendants' too,
 // in the system's own look.

@@ -30,3 +30,13 @@ constexpr intptr_t FieldToHandle(uint32_t field) noexcept
 }
 
 } // namespace lume
+
+namespace lume {
+
+// The property of the program's main window that holds the handle, in the
+// program's own process, of the section with its published look. Only a
+// handle of that process is ever taken from it, so no other process can
+// name a look of its own making.
+constexpr char LookPropertyName[] = "LumeLume.Look";
+
+} // namespace lume

@@ -1,11 +1,13 @@
 // lumehook.dll: loaded into every process with windows while the hook is in
-// place. It keeps nothing between calls but its module handle and a view of
-// the published captions, allocates nothing, takes no lock, and only ever
-// posts to the program and puts its published captions on windows.
+// place. It keeps nothing between calls but its module handle and the
+// program's look with the few GDI objects made from it, allocates nothing,
+// takes no lock, never waits on the program, and only ever posts to the
+// program and paints captions in their windows' own threads.
 #include "hooklib/lumehook.h"
-#include "hooklib/caption_blit.h"
 #include "hooklib/classify.h"
 #include "hooklib/hook_protocol.h"
+#include "hooklib/look_hold.h"
+#include "hooklib/self_paint.h"
 
 namespace {
 
@@ -46,11 +48,6 @@ private:
     lume::HookShare* view_;
 };
 
-HWND MainWindowOf(const lume::HookShare& share)
-{
-    return reinterpret_cast<HWND>(lume::FieldToHandle(share.MainWnd));
-}
-
 HHOOK HookOf(const lume::HookShare& share)
 {
     return reinterpret_cast<HHOOK>(lume::FieldToHandle(share.HookHandle));
@@ -63,7 +60,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     if (reason == DLL_PROCESS_ATTACH)
         ModuleInstance = instance;
     else if (reason == DLL_PROCESS_DETACH && !reserved)  // unloaded, not the process ending
-        lume::ReleasePublishedView();
+        lume::ReleaseKeptHolds();
     return TRUE;
 }
 
@@ -96,26 +93,29 @@ extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARA
     HookShareView share;
     const lume::HookShare* record = share.get();
     if (nCode == HC_ACTION && record) {
+        // Read once: the record may be written meanwhile.
+        const uint32_t owner = __atomic_load_n(&record->MainWnd, __ATOMIC_RELAXED);
+        HWND mainWindow = reinterpret_cast<HWND>(lume::FieldToHandle(owner));
         auto* observed = reinterpret_cast<CWPRETSTRUCT*>(lParam);
         auto style = static_cast<uint32_t>(GetWindowLongA(observed->hwnd, GWL_STYLE));
         // Our caption over the system's, in this thread, before the window's
-        // pixels reach the screen; top-level windows only.
-        if (lume::IsCaptionRedrawn(observed->message) && lume::IsHookedStyle(style) && !(style & WS_CHILD))
-            lume::PutPublishedCaption(*observed, style, record->MainWnd);
+        // pixels reach the screen.
+        if (lume::IsCaptionRedrawn(observed->message) && lume::IsHookedStyle(style))
+            lume::PaintOwnCaption(*observed, style, owner);
         lume::HookDecision decision =
             lume::ClassifyHookedMessage(style, observed->message, observed->lResult);
         switch (decision.action) {
         case lume::HookAction::PostCaptionChanged:
-            PostMessageA(MainWindowOf(*record), lume::UM_CAPTIONCHANGED, decision.wParam,
+            PostMessageA(mainWindow, lume::UM_CAPTIONCHANGED, decision.wParam,
                          reinterpret_cast<LPARAM>(observed->hwnd));
             break;
         case lume::HookAction::PostCaptionTouched:
-            PostMessageA(MainWindowOf(*record), lume::UM_CAPTIONTOUCHED, 0,
+            PostMessageA(mainWindow, lume::UM_CAPTIONTOUCHED, 0,
                          reinterpret_cast<LPARAM>(observed->hwnd));
             break;
         case lume::HookAction::RewriteToCaption:
             // A program left alone keeps its system menu icon working.
-            if (!lume::IsThisProcessLeftAlone(record->MainWnd))
+            if (!lume::IsThisProcessLeftAlone(owner))
                 observed->lResult = HTCAPTION;
             break;
         case lume::HookAction::Nothing:
@@ -124,7 +124,7 @@ extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARA
             if (observed->message == WM_WINDOWPOSCHANGED && observed->lParam) {
                 UINT flags = reinterpret_cast<const WINDOWPOS*>(observed->lParam)->flags;
                 if (lume::IsPlacementChange(style, flags))
-                    PostMessageA(MainWindowOf(*record), lume::UM_WINDOWPOSCHANGED, flags,
+                    PostMessageA(mainWindow, lume::UM_WINDOWPOSCHANGED, flags,
                                  reinterpret_cast<LPARAM>(observed->hwnd));
             }
             break;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "painter/caption_composition.h"
+#include "compose/caption_paint.h"
 #include "painter/child_clip.h"
 #include "painter/painter.h"
 
@@ -12,18 +12,14 @@ namespace {
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-// The union of `parts` less `cut`, moved by `offset`.
-ui::RegionHandle RegionOf(const std::vector<Rect>& parts, const std::vector<Rect>& cut, Point offset)
+// The union of `parts`, moved by `offset`.
+ui::RegionHandle RegionOf(const std::vector<Rect>& parts, Point offset)
 {
     ui::RegionHandle region(CreateRectRgn(0, 0, 0, 0));
-    auto combine = [&](const Rect& r, int mode) {
+    for (const Rect& r : parts) {
         ui::RegionHandle part(CreateRectRgn(r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y));
-        CombineRgn(region.get(), region.get(), part.get(), mode);
-    };
-    for (const Rect& r : parts)
-        combine(r, RGN_OR);
-    for (const Rect& r : cut)
-        combine(r, RGN_DIFF);
+        CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
+    }
     return region;
 }
 
@@ -41,7 +37,7 @@ ui::WindowDc ClippedWindowDc(HWND window, const ui::RegionHandle& area)
 // A child's DC: its top-level window's, moved to the child's offset, and
 // clipped to what of the child can be seen (its rectangle within its
 // parent's client area, minus the visible siblings above it).
-ui::WindowDc ChildCaptionDc(HWND window, const std::vector<Rect>& parts, const std::vector<Rect>& cut)
+ui::WindowDc ChildCaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines)
 {
     HWND root = GetAncestor(window, GA_ROOT);
     HWND parent = GetParent(window);
@@ -58,9 +54,9 @@ ui::WindowDc ChildCaptionDc(HWND window, const std::vector<Rect>& parts, const s
             siblingsAbove.push_back(ToRect(frame));
     }
     const Point offset{childFrame.left - rootFrame.left, childFrame.top - rootFrame.top};
-    ui::RegionHandle area = RegionOf(parts, cut, offset);
+    ui::RegionHandle area(CaptionClipRegion(layout, fullRepaint, withLines, offset));
     ui::RegionHandle visible = RegionOf(VisibleChildArea(ToRect(childFrame), ToRect(parentClient), siblingsAbove),
-                                        {}, {-rootFrame.left, -rootFrame.top});
+                                        {-rootFrame.left, -rootFrame.top});
     CombineRgn(area.get(), area.get(), visible.get(), RGN_AND);
     ui::WindowDc dc = ClippedWindowDc(root, area);
     if (dc)
@@ -72,11 +68,9 @@ ui::WindowDc ChildCaptionDc(HWND window, const std::vector<Rect>& parts, const s
 
 ui::WindowDc CaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines)
 {
-    const std::vector<Rect> parts = PaintedArea(layout, withLines);
-    const std::vector<Rect> cut = LeftAlone(layout, fullRepaint);
     if ((layout.Style & WS_CHILD) && PaintChildrenThroughRoot)
-        return ChildCaptionDc(window, parts, cut);
-    return ClippedWindowDc(window, RegionOf(parts, cut, {0, 0}));
+        return ChildCaptionDc(window, layout, fullRepaint, withLines);
+    return ClippedWindowDc(window, ui::RegionHandle(CaptionClipRegion(layout, fullRepaint, withLines, {0, 0})));
 }
 
 } // namespace lume

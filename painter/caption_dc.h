@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "painter/caption_layout.h"
+#include "compose/caption_layout.h"
 #include "ui/handles.h"
 
 namespace lume {

@@ -12,6 +12,7 @@ static_assert(win::WsThickFrame == WS_THICKFRAME && win::WsMinimizeBox == WS_MIN
 static_assert(win::WsExToolWindow == WS_EX_TOOLWINDOW && win::WsExContextHelp == WS_EX_CONTEXTHELP);
 
 CaptionMetrics CachedMetrics;
+SystemFrameMetrics CachedSystemMetrics{};
 
 namespace {
 
@@ -28,9 +29,10 @@ void UpdateCaptionMetrics()
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    CachedMetrics = CaptionMetricsFrom({GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME),
-                                        GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
-                                        GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION), dpi});
+    CachedSystemMetrics = {GetSystemMetrics(SM_CXFRAME),    GetSystemMetrics(SM_CYFRAME),
+                           GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
+                           GetSystemMetrics(SM_CYCAPTION),  GetSystemMetrics(SM_CYSMCAPTION), dpi};
+    CachedMetrics = CaptionMetricsFrom(CachedSystemMetrics);
     ForgetMetricsPerDpi();
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "painter/caption_layout.h"
+#include "compose/caption_layout.h"
 
 namespace lume {
 
@@ -12,6 +12,8 @@ uint32_t StyleOf(HWND window);
 
 // Cached by UpdateCaptionMetrics; all zeros before the first call.
 extern CaptionMetrics CachedMetrics;
+// The system's values behind them.
+extern SystemFrameMetrics CachedSystemMetrics;
 
 void UpdateCaptionMetrics();
 
@@ -35,11 +37,6 @@ bool IsCaptionActive(HWND window, uint32_t style);
 // its own window DC; it is painted through its top-level window's DC
 // instead. False only in a test build that shows the fault.
 extern bool PaintChildrenThroughRoot;
-
-// Captions composed in full are also published, both looks, for the hook to
-// put on the window in its own thread. False only in a test build that shows
-// the fault.
-extern bool PublishCaptions;
 
 // Paints the window's caption: in full, or only the strip of its buttons.
 void PaintCaption(HWND window, bool fullRepaint);

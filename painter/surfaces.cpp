@@ -1,7 +1,8 @@
 #include "painter/surfaces.h"
 
+#include "compose/caption_paint.h"
 #include "painter/bitmap_file.h"
-#include "painter/caption_drawing.h"
+#include "compose/caption_drawing.h"
 #include "settings/settings.h"
 
 namespace lume {
@@ -33,19 +34,10 @@ SurfaceBitmap NewSurfaceBitmap(int32_t width, int32_t height)
     SurfaceBitmap surface;
     if (width <= 0 || height <= 0)
         return surface;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    surface.bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    surface.bitmap.reset(NewDibSection(width, height, &surface.pixels));
     if (surface.bitmap) {
         surface.width = width;
         surface.height = height;
-        surface.pixels = static_cast<uint32_t*>(bits);
     }
     return surface;
 }
@@ -92,38 +84,17 @@ void LoadTextureSurface(bool active)
     (active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture) = std::move(texture);
 }
 
-bool PaintSurface(HDC dc, const CaptionLayout& layout)
+const SurfaceBitmap* SurfaceOf(bool active)
 {
-    const bool active = layout.IsActive;
     switch (LookOf(active).Surface) {
     case SurfaceKind::Gradation:
-        return StretchGradient(dc, active ? Surfaces->ActiveGradient : Surfaces->InactiveGradient, layout.CaptionRect);
+        return active ? &Surfaces->ActiveGradient : &Surfaces->InactiveGradient;
     case SurfaceKind::Texture:
-        return TileTexture(dc, active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture, layout.CaptionRect);
+        return active ? &Surfaces->ActiveTexture : &Surfaces->InactiveTexture;
     case SurfaceKind::Default:
         break;
     }
-    return false;  // the system's own background stays
-}
-
-bool StretchGradient(HDC dc, const SurfaceBitmap& gradient, const Rect& caption)
-{
-    ui::MemoryDc source(gradient.bitmap.get());
-    if (!source.get())
-        return false;
-    SetStretchBltMode(dc, COLORONCOLOR);
-    return StretchBlt(dc, caption.left, caption.top, caption.width(), caption.height(), source.get(), 0, 0,
-                      gradient.width, gradient.height, SRCCOPY);
-}
-
-bool TileTexture(HDC dc, const SurfaceBitmap& texture, const Rect& caption)
-{
-    ui::MemoryDc source(texture.bitmap.get());
-    if (!source.get())
-        return false;  // also a texture without pixels: tiling would never advance
-    for (const Rect& tile : TextureTiles(caption, texture.width, texture.height))
-        BitBlt(dc, tile.left, tile.top, tile.width(), tile.height(), source.get(), 0, 0, SRCCOPY);
-    return true;
+    return nullptr;
 }
 
 } // namespace lume

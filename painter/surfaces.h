@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/geometry.h"
-#include "painter/caption_layout.h"
+#include "compose/caption_layout.h"
 #include "ui/handles.h"
 
 namespace lume {
@@ -43,10 +43,8 @@ void BuildCaptionSurfaces();
 void BuildGradientSurface(bool active);
 void LoadTextureSurface(bool active);
 
-// The background step of a paint, into the DC the caption is composed in:
-// false when it drew nothing there, and the system's background stays.
-bool PaintSurface(HDC dc, const CaptionLayout& layout);
-bool StretchGradient(HDC dc, const SurfaceBitmap& gradient, const Rect& caption);
-bool TileTexture(HDC dc, const SurfaceBitmap& texture, const Rect& caption);
+// The prepared surface of a look, as the program built it (none for the
+// system's own background).
+const SurfaceBitmap* SurfaceOf(bool active);
 
 } // namespace lume

@@ -6,7 +6,7 @@
 #pragma once
 #include <windows.h>
 
-#include "painter/caption_layout.h"
+#include "compose/caption_layout.h"
 
 namespace lume {
 

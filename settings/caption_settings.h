@@ -4,15 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "compose/look_rules.h"
+
 namespace lume {
-
-using Color = uint32_t;  // COLORREF layout: red in the low byte, 0x00BBGGRR
-
-enum class SurfaceKind : uint8_t {
-    Gradation = 0,  // horizontal gradient from Left to Right
-    Texture = 1,    // the Texture bitmap file, tiled
-    Default = 2,    // the system's own caption background
-};
 
 struct CaptionLook {
     SurfaceKind Surface = SurfaceKind::Gradation;
@@ -23,18 +17,6 @@ struct CaptionLook {
     Color Right = 0;
     Color LED = 0;  // loaded, shown and saved; nothing draws with it
     bool operator==(const CaptionLook&) const = default;
-};
-
-struct CommonSettings {
-    int32_t NormalXShift = 0;
-    int32_t NormalYShift = 0;
-    int32_t ToolXShift = 0;
-    int32_t ToolYShift = 0;
-    int32_t ShadowShift = 0;
-    bool NoButtons = false;
-    bool NoCloseButton = false;
-    bool SBNoCust = false;  // loaded, carried through the dialog and saved; nothing else reads it
-    bool operator==(const CommonSettings&) const = default;
 };
 
 struct CaptionSettings {

@@ -24,5 +24,5 @@ if grep -q 'pei-x86-64' <<< "$table"; then
 fi
 
 size=$(stat -c %s "$dll")
-[ "$size" -le 16384 ] || fail "lumehook.dll is $size bytes, over 16 KiB"
+[ "$size" -le 65536 ] || fail "lumehook.dll is $size bytes, over 64 KiB"
 echo "lumehook.dll: exports and ordinals as required, imports $imports, $size bytes"

@@ -59,8 +59,8 @@
 #include <string_view>
 #include <vector>
 
-#include "painter/caption_drawing.h"
-#include "painter/caption_layout.h"
+#include "compose/caption_drawing.h"
+#include "compose/caption_layout.h"
 #include "settings/caption_settings.h"
 #include "tests/samples/sample_protocol.h"
 #include "tests/win/screen_capture.h"

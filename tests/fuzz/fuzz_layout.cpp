@@ -1,7 +1,7 @@
 // The caption layout and what is drawn from it, on random sizes, styles and
 // metrics: no overflow trap, every list bounded.
-#include "painter/caption_drawing.h"
-#include "painter/caption_layout.h"
+#include "compose/caption_drawing.h"
+#include "compose/caption_layout.h"
 #include "painter/child_clip.h"
 #include "tests/fuzz/fuzz_input.h"
 
@@ -30,8 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Tiles of a texture at least 16 x 16 over a caption of up to 1024 pixels.
     const Rect caption{small() % 512, small() % 512, small() % 1024, small() % 1024};
     const int32_t tileWidth = 16 + input.take<uint8_t>(), tileHeight = 16 + input.take<uint8_t>();
-    for (const Rect& tile : TextureTiles(caption, tileWidth, tileHeight))
+    ForEachTextureTile(caption, tileWidth, tileHeight, [&](const Rect& tile) {
         fuzz::Require(tile.width() > 0 && tile.width() <= tileWidth && tile.height() <= tileHeight);
+    });
 
     // A child's visible area never exceeds the child, its pieces never overlap.
     std::vector<Rect> siblings;

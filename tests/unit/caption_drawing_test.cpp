@@ -8,9 +8,20 @@
 
 #include "core/win_constants.h"
 #include "painter/bmp_header.h"
-#include "painter/caption_drawing.h"
+#include "compose/caption_drawing.h"
 
 using namespace lume;
+
+namespace {
+
+std::vector<Rect> TextureTiles(const Rect& caption, int32_t width, int32_t height)
+{
+    std::vector<Rect> tiles;
+    ForEachTextureTile(caption, width, height, [&](const Rect& tile) { tiles.push_back(tile); });
+    return tiles;
+}
+
+} // namespace
 
 TEST(CaptionDrawing, GradientColumns)
 {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/win_constants.h"
-#include "painter/caption_layout.h"
+#include "compose/caption_layout.h"
+#include "settings/caption_settings.h"
 
 using namespace lume;
 using namespace lume::win;

@@ -11,6 +11,7 @@
 
 #include "app/caption_notifications.h"
 #include "hooklib/hook_protocol.h"
+#include "painter/self_painting.h"
 #include "tests/win/win_test_support.h"
 #include "ui/form.h"
 
@@ -26,8 +27,10 @@ struct Paint {
 
 class TestMainWindow : public ui::Form {
 public:
+    // Where captions are painted from here: a window the hook does not reach.
     explicit TestMainWindow(bool settle)
     {
+        SelfPaintingOn = false;
         createWindow("LumeNotificationsTest", "", WS_POPUP, 0, nullptr);
         notifications = std::make_unique<CaptionNotifications>(
             handle(), [this](HWND window, bool full) { paints.push_back({window, full}); }, [this] { ++sweeps; },
@@ -86,6 +89,11 @@ TEST(CaptionNotifications, CoalescingOnTheRealQueue)
     EXPECT_EQ(HandleFirst(main, {{T, w}, {C, x}, {T, w}}), (Queue{{C, x}}));
     EXPECT_EQ(HandleFirst(main, {{C, w}}), Queue{});
     EXPECT_EQ(main.paints.size(), 2u);
+    // Where the windows paint their own captions, a notification asks nothing.
+    SelfPaintingOn = true;
+    EXPECT_EQ(HandleFirst(main, {{C, w}, {C, w}}), (Queue{{C, w}}));
+    EXPECT_EQ(main.paints.size(), 2u);
+    SelfPaintingOn = false;
     DestroyWindow(w);
     DestroyWindow(x);
 }

@@ -11,9 +11,9 @@
 
 #include "core/user_error.h"
 #include "painter/bitmap_file.h"
-#include "painter/caption_composition.h"
+#include "compose/caption_composition.h"
 #include "painter/caption_dc.h"
-#include "painter/caption_drawing.h"
+#include "compose/caption_drawing.h"
 #include "painter/composition_bitmap.h"
 #include "painter/painter.h"
 #include "painter/surfaces.h"
@@ -115,7 +115,8 @@ TEST_F(PainterTest, WorkedExampleEdgesAndGrooves)
     PaintCaption(window, true);
     Capture painted = CaptureWindow(window);
 
-    std::vector<LineSegment> lines = CaptionEdgeLines(layout.CaptionRect);
+    const EdgeLines edges = CaptionEdgeLines(layout.CaptionRect);
+    std::vector<LineSegment> lines(edges.begin(), edges.end());
     for (const LineSegment& groove :
          SizingGrooveLines(layout.CaptionRect.bottom, layout.WindowBox, layout.FrameX, layout.FrameY))
         lines.push_back(groove);
@@ -271,7 +272,7 @@ TEST_F(PainterTest, AWindowMovedBeforeItsPaintGetsItsCaptionAndNothingElse)
         FillRect(dc.get(), &all, magenta.get());
     }
     const Capture painted = CaptureWindow(window);
-    const std::vector<Rect> area = PaintedArea(layout, true);
+    const PaintedRects area = PaintedArea(layout, true);
     int missed = 0, buttons = 0, outside = 0;
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 400; ++x) {

@@ -2,11 +2,10 @@
 // edge and groove lines set pixel by pixel, and what of it reaches the window.
 #pragma once
 #include <cstdint>
-#include <vector>
 
 #include "core/geometry.h"
-#include "painter/caption_drawing.h"
-#include "painter/caption_layout.h"
+#include "compose/caption_drawing.h"
+#include "compose/caption_layout.h"
 
 namespace lume {
 
@@ -18,7 +17,7 @@ namespace lume {
 struct CompositionBands {
     Rect top;
     Rect bottom;
-    int32_t height() const { return top.height() + bottom.height(); }
+    int32_t height() const noexcept { return top.height() + bottom.height(); }
     // The memory row of window row y, or -1 when y lies in neither band.
     int32_t rowOf(int32_t y) const noexcept;
 };
@@ -32,11 +31,13 @@ Rect SegmentPixels(const LineSegment& line) noexcept;
 // The pixels a paint sets: the caption with its edge, and with a sizing frame
 // the grooves. Without `withLines` (the text's font could not be selected) the
 // caption alone, as the steps after the text are then left out.
-std::vector<Rect> PaintedArea(const CaptionLayout& layout, bool withLines);
+using PaintedRects = FixedList<Rect, 17>;
+PaintedRects PaintedArea(const CaptionLayout& layout, bool withLines) noexcept;
 
 // What a paint leaves as it is: for a repaint of the button strip the caption
 // left of the buttons, and the protected buttons.
-std::vector<Rect> LeftAlone(const CaptionLayout& layout, bool fullRepaint);
+using AloneRects = FixedList<Rect, 4>;
+AloneRects LeftAlone(const CaptionLayout& layout, bool fullRepaint) noexcept;
 
 // 32-bit pixels of a top-down bitmap, 0x00RRGGBB, holding the bands.
 struct BandPixels {
@@ -46,9 +47,10 @@ struct BandPixels {
 };
 
 // Sets the pixels of each line, in order; what lies outside the bands is left out.
-void DrawLines(const BandPixels& target, const std::vector<LineSegment>& lines) noexcept;
+using CaptionLineList = FixedList<LineSegment, 20>;
+void DrawLines(const BandPixels& target, const CaptionLineList& lines) noexcept;
 
 // The caption's edge lines, then the grooves with a sizing frame: in the order they are drawn.
-std::vector<LineSegment> CaptionLines(const CaptionLayout& layout);
+CaptionLineList CaptionLines(const CaptionLayout& layout) noexcept;
 
 } // namespace lume

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/geometry.h"
-#include "settings/caption_settings.h"
+#include "compose/look_rules.h"
 
 namespace lume {
 
@@ -67,8 +67,20 @@ struct CaptionLayout {
 };
 
 // Everything of the layout that is arithmetic: from the window's width and
-// height, its style bits, the metrics, the settings and its active state.
+// height, its style bits, the metrics, the rules both looks share, the text
+// colours of the window's look and its active state.
 CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
-                            const CaptionMetrics& metrics, const CaptionSettings& settings, bool isActive) noexcept;
+                            const CaptionMetrics& metrics, const CommonSettings& common, TextColours colours,
+                            bool isActive) noexcept;
+
+// The same from a whole settings record (the program's), its look chosen by `isActive`.
+template <class Settings>
+CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
+                            const CaptionMetrics& metrics, const Settings& settings, bool isActive) noexcept
+{
+    const auto& look = isActive ? settings.Active : settings.Inactive;
+    return LayoutCaption(width, height, style, exStyle, metrics, settings.Common, {look.Letter, look.Shadow},
+                         isActive);
+}
 
 } // namespace lume

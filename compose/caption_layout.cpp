@@ -1,4 +1,4 @@
-#include "painter/caption_layout.h"
+#include "compose/caption_layout.h"
 
 #include "core/win_constants.h"
 
@@ -34,14 +34,14 @@ CaptionMetrics CaptionMetricsFrom(const SystemFrameMetrics& system) noexcept
 }
 
 CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint32_t exStyle,
-                            const CaptionMetrics& metrics, const CaptionSettings& settings, bool isActive) noexcept
+                            const CaptionMetrics& metrics, const CommonSettings& common, TextColours colours,
+                            bool isActive) noexcept
 {
     CaptionLayout layout;
     layout.WindowBox = {0, 0, width - 1, height - 1};
     layout.Style = style;
     layout.ExStyle = exStyle;
 
-    const CommonSettings& common = settings.Common;
     layout.ProtectCloseButton = !common.NoCloseButton;
     layout.ProtectOtherButtons = layout.ProtectCloseButton && !common.NoButtons;
     layout.MinButtonShown = (style & WsMinimizeBox) && layout.ProtectOtherButtons;
@@ -100,9 +100,8 @@ CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint3
         layout.ButtonAreaX = layout.CloseButtonRect.left;
 
     layout.IsActive = isActive;
-    const CaptionLook& look = isActive ? settings.Active : settings.Inactive;
-    layout.LetterColour = look.Letter;
-    layout.ShadowColour = look.Shadow;
+    layout.LetterColour = colours.Letter;
+    layout.ShadowColour = colours.Shadow;
     return layout;
 }
 

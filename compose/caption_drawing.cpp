@@ -1,6 +1,4 @@
-#include "painter/caption_drawing.h"
-
-#include <algorithm>
+#include "compose/caption_drawing.h"
 
 #include "core/win_constants.h"
 
@@ -8,7 +6,7 @@ namespace lume {
 
 namespace {
 
-uint32_t Channel(Color color, int shift) { return (color >> shift) & 0xFF; }
+uint32_t Channel(Color color, int shift) noexcept { return (color >> shift) & 0xFF; }
 
 } // namespace
 
@@ -16,28 +14,13 @@ Color GradientColumn(Color left, Color right, int32_t column) noexcept
 {
     if (left == right)
         return left;  // a uniform bitmap: the formula would lose a step to truncation
-    const uint32_t i = static_cast<uint32_t>(std::clamp(column, 0, GradientWidth - 1));
+    const uint32_t i = static_cast<uint32_t>(column < 0 ? 0 : column > GradientWidth - 1 ? GradientWidth - 1 : column);
     Color result = 0;
     for (int shift : {0, 8, 16}) {
         uint32_t value = Channel(left, shift) * (256 - i) / 256 + Channel(right, shift) * i / 256;
         result |= value << shift;
     }
     return result;
-}
-
-std::vector<Rect> TextureTiles(const Rect& caption, int32_t textureWidth, int32_t textureHeight)
-{
-    std::vector<Rect> tiles;
-    if (textureWidth <= 0 || textureHeight <= 0)
-        return tiles;  // would never advance
-    for (int64_t x = caption.left; x < caption.right; x += textureWidth) {
-        int32_t x2 = static_cast<int32_t>(std::min<int64_t>(x + textureWidth, caption.right));
-        for (int64_t y = caption.top; y < caption.bottom; y += textureHeight) {
-            int32_t y2 = static_cast<int32_t>(std::min<int64_t>(y + textureHeight, caption.bottom));
-            tiles.push_back({static_cast<int32_t>(x), static_cast<int32_t>(y), x2, y2});
-        }
-    }
-    return tiles;
 }
 
 Color SubstituteTexturePixel(int32_t x, int32_t y) noexcept
@@ -48,7 +31,7 @@ Color SubstituteTexturePixel(int32_t x, int32_t y) noexcept
     return RgbColor(level, level, 0);
 }
 
-std::vector<LineSegment> CaptionEdgeLines(const Rect& caption)
+EdgeLines CaptionEdgeLines(const Rect& caption) noexcept
 {
     const int32_t l = caption.left, t = caption.top, r = caption.right, b = caption.bottom;
     return {
@@ -59,7 +42,7 @@ std::vector<LineSegment> CaptionEdgeLines(const Rect& caption)
     };
 }
 
-std::vector<LineSegment> SizingGrooveLines(int32_t a, const Rect& box, int32_t fx, int32_t fy)
+GrooveLines SizingGrooveLines(int32_t a, const Rect& box, int32_t fx, int32_t fy) noexcept
 {
     const int32_t br = box.right, bb = box.bottom;
     return {
@@ -105,9 +88,9 @@ Rect CaptionStripExclusion(const CaptionLayout& layout) noexcept
     return {caption.left, caption.top, layout.ButtonAreaX - 2, caption.bottom};
 }
 
-std::vector<Rect> ProtectedButtonRects(const CaptionLayout& layout)
+ButtonRects ProtectedButtonRects(const CaptionLayout& layout) noexcept
 {
-    std::vector<Rect> buttons;
+    ButtonRects buttons;
     if (!layout.ProtectCloseButton)
         return buttons;
     buttons.push_back(layout.CloseButtonRect);

@@ -1,6 +1,4 @@
-#include "painter/caption_composition.h"
-
-#include <algorithm>
+#include "compose/caption_composition.h"
 
 #include "core/win_constants.h"
 
@@ -25,7 +23,7 @@ CompositionBands ComposedBands(const CaptionLayout& layout) noexcept
     // The bottom corners' grooves: rows H - a - 2 to H - 2.
     const Rect bottom{0, height - captionEdge - 2, width, height};
     if (bottom.top <= bands.top.bottom)
-        bands.top.bottom = std::max(bands.top.bottom, height);
+        bands.top.bottom = bands.top.bottom > height ? bands.top.bottom : height;
     else
         bands.bottom = bottom;
     return bands;
@@ -39,23 +37,27 @@ Rect SegmentPixels(const LineSegment& line) noexcept
     return a.y <= b.y ? Rect{a.x, a.y, a.x + 1, b.y} : Rect{a.x, b.y + 1, a.x + 1, a.y + 1};
 }
 
-std::vector<LineSegment> CaptionLines(const CaptionLayout& layout)
+CaptionLineList CaptionLines(const CaptionLayout& layout) noexcept
 {
-    std::vector<LineSegment> lines = CaptionEdgeLines(layout.CaptionRect);
-    if (layout.Style & win::WsThickFrame) {
-        std::vector<LineSegment> grooves =
-            SizingGrooveLines(layout.CaptionRect.bottom, layout.WindowBox, layout.FrameX, layout.FrameY);
-        lines.insert(lines.end(), grooves.begin(), grooves.end());
-    }
+    CaptionLineList lines;
+    for (const LineSegment& edge : CaptionEdgeLines(layout.CaptionRect))
+        lines.push_back(edge);
+    if (layout.Style & win::WsThickFrame)
+        for (const LineSegment& groove :
+             SizingGrooveLines(layout.CaptionRect.bottom, layout.WindowBox, layout.FrameX, layout.FrameY))
+            lines.push_back(groove);
     return lines;
 }
 
-std::vector<Rect> PaintedArea(const CaptionLayout& layout, bool withLines)
+PaintedRects PaintedArea(const CaptionLayout& layout, bool withLines) noexcept
 {
-    if (!withLines)
-        return {layout.CaptionRect};
+    PaintedRects area;
     const Rect& c = layout.CaptionRect;
-    std::vector<Rect> area{{c.left - 1, c.top - 1, c.right + 1, c.bottom + 1}};  // the caption in its edge
+    if (!withLines) {
+        area.push_back(c);
+        return area;
+    }
+    area.push_back({c.left - 1, c.top - 1, c.right + 1, c.bottom + 1});  // the caption in its edge
     if (layout.Style & win::WsThickFrame)
         for (const LineSegment& groove :
              SizingGrooveLines(layout.CaptionRect.bottom, layout.WindowBox, layout.FrameX, layout.FrameY))
@@ -64,15 +66,17 @@ std::vector<Rect> PaintedArea(const CaptionLayout& layout, bool withLines)
     return area;
 }
 
-std::vector<Rect> LeftAlone(const CaptionLayout& layout, bool fullRepaint)
+AloneRects LeftAlone(const CaptionLayout& layout, bool fullRepaint) noexcept
 {
-    std::vector<Rect> alone = ProtectedButtonRects(layout);
+    AloneRects alone;
     if (!fullRepaint)
-        alone.insert(alone.begin(), CaptionStripExclusion(layout));
+        alone.push_back(CaptionStripExclusion(layout));
+    for (const Rect& button : ProtectedButtonRects(layout))
+        alone.push_back(button);
     return alone;
 }
 
-void DrawLines(const BandPixels& target, const std::vector<LineSegment>& lines) noexcept
+void DrawLines(const BandPixels& target, const CaptionLineList& lines) noexcept
 {
     for (const LineSegment& line : lines) {
         const uint32_t pixel = ((line.color & 0xFF) << 16) | (line.color & 0xFF00) | ((line.color >> 16) & 0xFF);
@@ -81,7 +85,8 @@ void DrawLines(const BandPixels& target, const std::vector<LineSegment>& lines) 
             const int32_t row = target.bands.rowOf(y);
             if (row < 0)
                 continue;
-            for (int32_t x = std::max(run.left, 0); x < std::min(run.right, target.width); ++x)
+            const int32_t last = run.right < target.width ? run.right : target.width;
+            for (int32_t x = run.left > 0 ? run.left : 0; x < last; ++x)
                 target.pixels[static_cast<size_t>(row) * static_cast<size_t>(target.width) + static_cast<size_t>(x)] =
                     pixel;
         }

@@ -1,0 +1,116 @@
+// The caption composed and painted in the window's own thread by the hook,
+// against the system's own repaint of that window's frame there (WM_NCPAINT),
+// for both surfaces; the hook's call with nothing published; and what the
+// hook keeps in a process: GDI objects and private memory before and after
+// 1,000 repaints.
+#include <windows.h>
+#include <psapi.h>
+
+#include <cstdio>
+
+#include "bench/bench_support.h"
+#include "bench/painter_setup.h"
+#include "hooklib/hook_protocol.h"
+#include "hooklib/lumehook.h"
+#include "painter/look_source.h"
+#include "publish/look_publisher.h"
+
+using namespace lume;
+
+namespace {
+
+struct Usage {
+    DWORD gdiObjects;
+    SIZE_T privateBytes;
+};
+
+Usage UsageNow()
+{
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), memory.PrivateUsage};
+}
+
+} // namespace
+
+int main()
+{
+    bench::SetUpPainter();
+
+    // A window of this thread, and the program's main window named in the record.
+    WNDCLASSW plainClass{};
+    plainClass.lpfnWndProc = DefWindowProcW;
+    plainClass.hInstance = GetModuleHandleW(nullptr);
+    plainClass.lpszClassName = L"SelfPaintBench";
+    RegisterClassW(&plainClass);
+    HWND window = CreateWindowExW(0, L"SelfPaintBench", L"SelfPaintBench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                  400, 300, nullptr, nullptr, nullptr, nullptr);
+    HWND receiver = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    HANDLE record = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, HookShareName);
+    auto* share = static_cast<HookShare*>(MapViewOfFile(record, FILE_MAP_WRITE, 0, 0, 0));
+    share->MainWnd = HandleToField(reinterpret_cast<uintptr_t>(receiver));
+
+    auto hookAfter = [&](UINT message) {
+        CWPRETSTRUCT observed{0, 1, 0, message, window};
+        CALLWNDPROCRETHookProc(HC_ACTION, 0, reinterpret_cast<LPARAM>(&observed));
+    };
+    // The notifications the hook posted, and whatever else came meanwhile.
+    auto drain = [] {
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&m);
+    };
+    auto compare = [&](const char* name, double target) {
+        std::vector<double> painted, plain, system;
+        for (int round = 0; round < 15; ++round) {
+            auto timed = [](const auto& operation) {
+                const double start = bench::NowMicroseconds();
+                for (int i = 0; i < 40; ++i)
+                    operation();
+                return (bench::NowMicroseconds() - start) / 40;
+            };
+            painted.push_back(timed([&] { hookAfter(WM_NCPAINT); }));
+            plain.push_back(timed([&] { hookAfter(WM_NULL); }));
+            system.push_back(timed([&] { SendMessageW(window, WM_NCPAINT, 1, 0); }));
+            drain();
+        }
+        const double paint = bench::Median(painted) - bench::Median(plain);
+        if (target > 0)
+            bench::PrintRow(name, {paint, bench::Median(system)}, target);
+        else
+            bench::PrintFigure(name, {bench::Median(painted), bench::Median(plain)});
+    };
+
+    LookPublisher look;
+    for (SurfaceKind kind : {SurfaceKind::Texture, SurfaceKind::Gradation}) {
+        Settings.Active.Surface = Settings.Inactive.Surface = kind;
+        BuildCaptionSurfaces();
+        look.publish(receiver, CurrentLookSource());
+        compare(kind == SurfaceKind::Texture ? "caption painted in the window's thread (texture) / WM_NCPAINT"
+                                             : "caption painted in the window's thread (gradient) / WM_NCPAINT",
+                0.10);
+    }
+
+    // What the hook keeps: made at the first paint, the same after 1,000 more.
+    hookAfter(WM_NCPAINT);
+    const Usage before = UsageNow();
+    for (int i = 0; i < 1000; ++i) {
+        hookAfter(WM_NCPAINT);
+        if (i % 50 == 0)
+            drain();
+    }
+    drain();
+    const Usage after = UsageNow();
+    std::printf("%-44s %lu -> %lu GDI objects, %.1f -> %.1f MiB private\n", "hooked process, 1,000 repaints",
+                before.gdiObjects, after.gdiObjects, before.privateBytes / 1048576.0, after.privateBytes / 1048576.0);
+
+    look.withdraw();
+    compare("  hook after WM_NCPAINT, no look / WM_NULL", 0);
+    share->MainWnd = 0;
+    compare("  the same, no program running / WM_NULL", 0);
+    UnmapViewOfFile(share);
+    CloseHandle(record);
+    DestroyWindow(window);
+    DestroyWindow(receiver);
+    return 0;
+}

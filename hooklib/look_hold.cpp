@@ -1,0 +1,194 @@
+#include "hooklib/look_hold.h"
+
+#include <psapi.h>
+
+#include "hooklib/hook_protocol.h"
+
+namespace lume {
+
+namespace {
+
+constexpr DWORD MissPauseMs = 1000;
+constexpr uint32_t PathUnits = 520;
+
+constinit LookHold KeptHolds[2]{};
+
+void DropObjects(LookHold& hold) noexcept
+{
+    hold.composition.release();
+    if (hold.sourceDc) {
+        if (hold.sourceOriginal)
+            SelectObject(hold.sourceDc, hold.sourceOriginal);
+        DeleteDC(hold.sourceDc);
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (hold.surfaces[i])
+            DeleteObject(hold.surfaces[i]);
+        if (hold.fonts[i])
+            DeleteObject(hold.fonts[i]);
+        hold.surfaces[i] = nullptr;
+        hold.fonts[i] = nullptr;
+    }
+    hold.sourceDc = nullptr;
+    hold.sourceOriginal = nullptr;
+    hold.built = false;
+    hold.leftAlone = -1;
+}
+
+void DropLook(LookHold& hold) noexcept
+{
+    DropObjects(hold);
+    if (hold.view)
+        UnmapViewOfFile(hold.view);
+    hold.view = nullptr;
+    hold.viewSize = 0;
+}
+
+// A view the hook may read: one committed, readable region of the section's
+// whole size, backed by the paging file, not a file another process chose.
+bool IsSoundView(const void* view, SIZE_T& size) noexcept
+{
+    MEMORY_BASIC_INFORMATION info{};
+    if (VirtualQuery(view, &info, sizeof info) != sizeof info || info.BaseAddress != view ||
+        info.State != MEM_COMMIT || info.Type != MEM_MAPPED || (info.Protect & (PAGE_GUARD | PAGE_NOACCESS)) ||
+        !(info.Protect & (PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY)))
+        return false;
+    wchar_t file[8];
+    if (K32GetMappedFileNameW(GetCurrentProcess(), const_cast<void*>(view), file, 8) != 0)
+        return false;
+    size = info.RegionSize;
+    return true;
+}
+
+// The section the program names in its main window's property, duplicated
+// out of the program's own process and mapped read-only.
+const uint8_t* MapProgramLook(HWND mainWindow, DWORD programProcess) noexcept
+{
+    HANDLE section = GetPropA(mainWindow, LookPropertyName);
+    if (!section)
+        return nullptr;
+    HANDLE program = OpenProcess(PROCESS_DUP_HANDLE, FALSE, programProcess);
+    if (!program)
+        return nullptr;
+    HANDLE local = nullptr;
+    const BOOL duplicated =
+        DuplicateHandle(program, section, GetCurrentProcess(), &local, FILE_MAP_READ, FALSE, 0);
+    CloseHandle(program);
+    if (!duplicated)
+        return nullptr;
+    void* view = MapViewOfFile(local, FILE_MAP_READ, 0, 0, 0);
+    CloseHandle(local);  // the view keeps the section
+    return static_cast<const uint8_t*>(view);
+}
+
+bool TakeLook(LookHold& hold, uint32_t owner) noexcept
+{
+    HWND mainWindow = reinterpret_cast<HWND>(FieldToHandle(owner));
+    DWORD programProcess = 0;
+    if (!GetWindowThreadProcessId(mainWindow, &programProcess))
+        return false;
+    const uint8_t* view = MapProgramLook(mainWindow, programProcess);
+    if (!view)
+        return false;
+    SIZE_T size = 0;
+    if (!IsSoundView(view, size) || !ReadPublishedLook(view, size, owner, programProcess, hold.look)) {
+        UnmapViewOfFile(view);
+        return false;
+    }
+    hold.view = view;
+    hold.viewSize = size;
+    return true;
+}
+
+HBITMAP SurfaceBitmap(const uint8_t* view, const LookSurface& surface) noexcept
+{
+    if (surface.kind == SurfaceKind::Default)
+        return nullptr;
+    uint32_t* pixels = nullptr;
+    HBITMAP bitmap = NewDibSection(surface.width, surface.height, &pixels);
+    if (!bitmap)
+        return nullptr;
+    const uint32_t count = static_cast<uint32_t>(surface.width) * static_cast<uint32_t>(surface.height);
+    const uint32_t* from = reinterpret_cast<const uint32_t*>(view + surface.pixels);
+    for (uint32_t i = 0; i < count; ++i)
+        pixels[i] = __atomic_load_n(from + i, __ATOMIC_RELAXED);
+    return bitmap;
+}
+
+bool Build(LookHold& hold) noexcept
+{
+    hold.sourceDc = CreateCompatibleDC(nullptr);
+    if (!hold.sourceDc)
+        return false;
+    for (int i = 0; i < 2; ++i) {
+        hold.surfaces[i] = SurfaceBitmap(hold.view, hold.look.surfaces[i]);
+        if (hold.look.hasFont[i])
+            hold.fonts[i] = CreateFontIndirectW(reinterpret_cast<const LOGFONTW*>(hold.look.fonts[i]));
+    }
+    hold.built = true;
+    return true;
+}
+
+} // namespace
+
+ClaimedHold::ClaimedHold() noexcept : hold_(nullptr), own_{}
+{
+    for (LookHold& kept : KeptHolds)
+        if (InterlockedCompareExchange(&kept.busy, 1, 0) == 0) {
+            hold_ = &kept;
+            return;
+        }
+    own_.leftAlone = -1;
+    hold_ = &own_;
+}
+
+ClaimedHold::~ClaimedHold()
+{
+    if (hold_ == &own_)
+        DropLook(own_);
+    else
+        InterlockedExchange(&hold_->busy, 0);
+}
+
+LookHold* ClaimedHold::withLook(uint32_t owner) noexcept
+{
+    LookHold& hold = *hold_;
+    if (hold.view && (hold.owner != owner || IsLookRetired(hold.view)))
+        DropLook(hold);  // replaced, withdrawn, or another program's
+    if (!hold.view) {
+        if (hold.missed && hold.owner == owner && GetTickCount() - hold.missedAt < MissPauseMs)
+            return nullptr;
+        hold.owner = owner;
+        hold.missed = !TakeLook(hold, owner);
+        if (hold.missed) {
+            hold.missedAt = GetTickCount();
+            return nullptr;
+        }
+    }
+    if (!hold.built && !Build(hold)) {
+        DropObjects(hold);
+        return nullptr;
+    }
+    return &hold;
+}
+
+bool IsProgramLeftAlone(LookHold& hold) noexcept
+{
+    if (hold.leftAlone < 0) {
+        wchar_t path[PathUnits];
+        const DWORD length = GetModuleFileNameW(nullptr, path, PathUnits);
+        const auto* units = reinterpret_cast<const uint16_t*>(path);
+        const uint32_t start = FileNameStart(units, length < PathUnits ? length : 0);
+        hold.leftAlone = length > 0 && length < PathUnits &&
+                         LeavesProgramAlone(hold.view, hold.look, units + start, length - start);
+    }
+    return hold.leftAlone > 0;
+}
+
+void ReleaseKeptHolds() noexcept
+{
+    for (LookHold& kept : KeptHolds)
+        DropLook(kept);
+}
+
+} // namespace lume

@@ -1,0 +1,58 @@
+// What the hook library keeps in a process between calls: the program's
+// published look, checked once when it is mapped, and the GDI objects made
+// from it (the composition bitmap, the two surfaces, the two fonts). Two
+// holds per process, each used by one thread at a time; a thread that finds
+// both in use makes a hold for its call alone. Everything is given back when
+// the look changes and when the library leaves the process.
+#pragma once
+#include <windows.h>
+
+#include "compose/caption_paint.h"
+#include "compose/published_look.h"
+
+namespace lume {
+
+struct LookHold {
+    volatile LONG busy;
+    uint32_t owner;  // the main window the look was taken for
+    const uint8_t* view;
+    SIZE_T viewSize;
+    LookCopy look;
+    // The last look-up for `owner` that found nothing, and when: not tried
+    // again for a while, so a process with nothing to read asks nothing.
+    bool missed;
+    DWORD missedAt;
+    // Made from the look on first use.
+    bool built;
+    CompositionDib composition;
+    HDC sourceDc;
+    HGDIOBJ sourceOriginal;
+    HBITMAP surfaces[2];
+    HFONT fonts[2];
+    int8_t leftAlone;  // this process's program is left alone: -1 not asked yet
+};
+
+// A hold for one call: a kept one when one is free, else one of its own.
+class ClaimedHold {
+public:
+    ClaimedHold() noexcept;
+    ~ClaimedHold();
+    ClaimedHold(const ClaimedHold&) = delete;
+    ClaimedHold& operator=(const ClaimedHold&) = delete;
+
+    // The hold with the look `owner` now publishes, its objects made; null
+    // when there is none this process can use.
+    LookHold* withLook(uint32_t owner) noexcept;
+
+private:
+    LookHold* hold_;
+    LookHold own_;
+};
+
+// True when the program `owner` leaves this process alone (false without a look).
+bool IsProgramLeftAlone(LookHold& hold) noexcept;
+
+// Every kept hold given back: the library leaves the process.
+void ReleaseKeptHolds() noexcept;
+
+} // namespace lume

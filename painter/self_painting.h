@@ -1,0 +1,22 @@
+// Which captions their own windows paint, and asking them to. Where the hook
+// runs in a window's thread (every 64-bit process with windows), the window
+// composes its caption there; the program paints from outside only the
+// windows of processes the hook does not reach (32-bit ones) and windows
+// that do not answer.
+#pragma once
+#include <windows.h>
+
+namespace lume {
+
+// True while the hook is in place and the program publishes its look. False
+// in a test build that shows the faults the program works around.
+extern bool SelfPaintingOn;
+
+// True when the window's own thread paints its caption.
+bool PaintsItsOwnCaption(HWND window);
+
+// Queues a repaint of the window's frame above its client area, for its own
+// thread to carry out: the system draws its caption and the hook ours over it.
+void AskFrameRepaint(HWND window);
+
+} // namespace lume
