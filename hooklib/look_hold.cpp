@@ -32,7 +32,7 @@ void DropObjects(LookHold& hold) noexcept
     hold.sourceDc = nullptr;
     hold.sourceOriginal = nullptr;
     hold.built = false;
-    hold.leftAlone = -1;
+    hold.leftAlone = LookHold::Alone::Unasked;
 }
 
 void DropLook(LookHold& hold) noexcept
@@ -138,7 +138,6 @@ ClaimedHold::ClaimedHold() noexcept : hold_(nullptr), own_{}
             hold_ = &kept;
             return;
         }
-    own_.leftAlone = -1;
     hold_ = &own_;
 }
 
@@ -174,15 +173,16 @@ LookHold* ClaimedHold::withLook(uint32_t owner) noexcept
 
 bool IsProgramLeftAlone(LookHold& hold) noexcept
 {
-    if (hold.leftAlone < 0) {
+    if (hold.leftAlone == LookHold::Alone::Unasked) {
         wchar_t path[PathUnits];
         const DWORD length = GetModuleFileNameW(nullptr, path, PathUnits);
         const auto* units = reinterpret_cast<const uint16_t*>(path);
         const uint32_t start = FileNameStart(units, length < PathUnits ? length : 0);
-        hold.leftAlone = length > 0 && length < PathUnits &&
-                         LeavesProgramAlone(hold.view, hold.look, units + start, length - start);
+        const bool alone = length > 0 && length < PathUnits &&
+                           LeavesProgramAlone(hold.view, hold.look, units + start, length - start);
+        hold.leftAlone = alone ? LookHold::Alone::Yes : LookHold::Alone::No;
     }
-    return hold.leftAlone > 0;
+    return hold.leftAlone == LookHold::Alone::Yes;
 }
 
 void ReleaseKeptHolds() noexcept

@@ -29,7 +29,7 @@ struct LookHold {
     HGDIOBJ sourceOriginal;
     HBITMAP surfaces[2];
     HFONT fonts[2];
-    int8_t leftAlone;  // this process's program is left alone: -1 not asked yet
+    enum class Alone : uint8_t { Unasked, No, Yes } leftAlone;  // this process's program
 };
 
 // A hold for one call: a kept one when one is free, else one of its own.
