@@ -4,7 +4,6 @@
 // hook keeps in a process: GDI objects and private memory before and after
 // 1,000 repaints.
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 
@@ -19,16 +18,25 @@ using namespace lume;
 
 namespace {
 
+// Wine counts neither GDI objects (GetGuiResources) nor private bytes
+// (PrivateUsage): the slot the next GDI object takes, which grows with every
+// object left behind, and the private memory committed, summed region by region.
 struct Usage {
-    DWORD gdiObjects;
+    unsigned nextGdiSlot;
     SIZE_T privateBytes;
 };
 
 Usage UsageNow()
 {
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), memory.PrivateUsage};
+    HRGN probe = CreateRectRgn(0, 0, 1, 1);
+    Usage usage{LOWORD(reinterpret_cast<ULONG_PTR>(probe)), 0};
+    DeleteObject(probe);
+    MEMORY_BASIC_INFORMATION region{};
+    for (auto* at = static_cast<const char*>(nullptr); VirtualQuery(at, &region, sizeof region) == sizeof region;
+         at = static_cast<const char*>(region.BaseAddress) + region.RegionSize)
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE)
+            usage.privateBytes += region.RegionSize;
+    return usage;
 }
 
 } // namespace
@@ -45,13 +53,19 @@ int main()
     RegisterClassW(&plainClass);
     HWND window = CreateWindowExW(0, L"SelfPaintBench", L"SelfPaintBench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
                                   400, 300, nullptr, nullptr, nullptr, nullptr);
+    // A window of the class that is never painted: the same hook call, post
+    // included, without the paint.
+    plainClass.lpszClassName = L"tty";
+    RegisterClassW(&plainClass);
+    HWND tty = CreateWindowExW(0, L"tty", L"tty", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 520, 100, 400, 300, nullptr,
+                               nullptr, nullptr, nullptr);
     HWND receiver = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     HANDLE record = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, HookShareName);
     auto* share = static_cast<HookShare*>(MapViewOfFile(record, FILE_MAP_WRITE, 0, 0, 0));
     share->MainWnd = HandleToField(reinterpret_cast<uintptr_t>(receiver));
 
-    auto hookAfter = [&](UINT message) {
-        CWPRETSTRUCT observed{0, 1, 0, message, window};
+    auto hookAfter = [&](UINT message, HWND target) {
+        CWPRETSTRUCT observed{0, 1, 0, message, target};
         CALLWNDPROCRETHookProc(HC_ACTION, 0, reinterpret_cast<LPARAM>(&observed));
     };
     // The notifications the hook posted, and whatever else came meanwhile.
@@ -60,7 +74,7 @@ int main()
         while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&m);
     };
-    auto compare = [&](const char* name, double target) {
+    auto compare = [&](const char* name, double target, UINT paintless) {
         std::vector<double> painted, plain, system;
         for (int round = 0; round < 15; ++round) {
             auto timed = [](const auto& operation) {
@@ -69,8 +83,8 @@ int main()
                     operation();
                 return (bench::NowMicroseconds() - start) / 40;
             };
-            painted.push_back(timed([&] { hookAfter(WM_NCPAINT); }));
-            plain.push_back(timed([&] { hookAfter(WM_NULL); }));
+            painted.push_back(timed([&] { hookAfter(WM_NCPAINT, window); }));
+            plain.push_back(timed([&] { hookAfter(paintless, paintless == WM_NCPAINT ? tty : window); }));
             system.push_back(timed([&] { SendMessageW(window, WM_NCPAINT, 1, 0); }));
             drain();
         }
@@ -88,29 +102,30 @@ int main()
         look.publish(receiver, CurrentLookSource());
         compare(kind == SurfaceKind::Texture ? "caption painted in the window's thread (texture) / WM_NCPAINT"
                                              : "caption painted in the window's thread (gradient) / WM_NCPAINT",
-                0.10);
+                0.10, WM_NCPAINT);
     }
 
     // What the hook keeps: made at the first paint, the same after 1,000 more.
-    hookAfter(WM_NCPAINT);
+    hookAfter(WM_NCPAINT, window);
     const Usage before = UsageNow();
     for (int i = 0; i < 1000; ++i) {
-        hookAfter(WM_NCPAINT);
+        hookAfter(WM_NCPAINT, window);
         if (i % 50 == 0)
             drain();
     }
     drain();
     const Usage after = UsageNow();
-    std::printf("%-44s %lu -> %lu GDI objects, %.1f -> %.1f MiB private\n", "hooked process, 1,000 repaints",
-                before.gdiObjects, after.gdiObjects, before.privateBytes / 1048576.0, after.privateBytes / 1048576.0);
+    std::printf("%-44s next GDI slot %u -> %u, private memory %.2f -> %.2f MiB\n", "hooked process, 1,000 repaints",
+                before.nextGdiSlot, after.nextGdiSlot, before.privateBytes / 1048576.0, after.privateBytes / 1048576.0);
 
     look.withdraw();
-    compare("  hook after WM_NCPAINT, no look / WM_NULL", 0);
+    compare("  hook after WM_NCPAINT, no look / WM_NULL", 0, WM_NULL);
     share->MainWnd = 0;
-    compare("  the same, no program running / WM_NULL", 0);
+    compare("  the same, no program running / WM_NULL", 0, WM_NULL);
     UnmapViewOfFile(share);
     CloseHandle(record);
     DestroyWindow(window);
+    DestroyWindow(tty);
     DestroyWindow(receiver);
     return 0;
 }

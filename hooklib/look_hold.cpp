@@ -16,6 +16,10 @@ constinit LookHold KeptHolds[2]{};
 void DropObjects(LookHold& hold) noexcept
 {
     hold.composition.release();
+    if (hold.clip)
+        DeleteObject(hold.clip);
+    hold.clip = nullptr;
+    hold.lastWindow = nullptr;
     if (hold.sourceDc) {
         if (hold.sourceOriginal)
             SelectObject(hold.sourceDc, hold.sourceOriginal);

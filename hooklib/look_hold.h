@@ -12,6 +12,22 @@
 
 namespace lume {
 
+// What a caption's clip depends on: the frame's geometry and the client area.
+struct ClipKey {
+    Rect windowBox;
+    Rect caption;
+    Rect buttons[3];
+    uint32_t style;
+    uint32_t exStyle;
+    int32_t frameX;
+    int32_t frameY;
+    bool protectClose;
+    bool protectOthers;
+    bool withLines;
+    Rect client;
+    bool operator==(const ClipKey&) const = default;
+};
+
 struct LookHold {
     volatile LONG busy;
     uint32_t owner;  // the main window the look was taken for
@@ -30,6 +46,12 @@ struct LookHold {
     HBITMAP surfaces[2];
     HFONT fonts[2];
     enum class Alone : uint8_t { Unasked, No, Yes } leftAlone;  // this process's program
+    // The clip of the last caption painted, for the next paint of the same
+    // frame; and the last window asked for its class.
+    HRGN clip;
+    ClipKey clipKey;
+    HWND lastWindow;
+    bool lastWindowIsTty;
 };
 
 // A hold for one call: a kept one when one is free, else one of its own.

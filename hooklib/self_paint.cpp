@@ -61,31 +61,54 @@ bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
     return reinterpret_cast<HWND>(SendMessageW(GetParent(window), WM_MDIGETACTIVE, 0, 0)) == window;
 }
 
-bool IsTty(HWND window) noexcept
+// The pixels a full paint sets less the buttons, and never inside the client
+// area; made again only when the frame's geometry changes.
+HRGN ClipOf(LookHold& hold, HWND window, const CaptionLayout& layout, bool withLines, const RECT& frame) noexcept
 {
-    char name[8];
-    return GetClassNameA(window, name, sizeof name) == 3 && name[0] == 't' && name[1] == 't' && name[2] == 'y';
-}
-
-// The pixels a full paint sets less the buttons, and never inside the client area.
-HRGN ClipOf(HWND window, const CaptionLayout& layout, bool withLines, const RECT& frame) noexcept
-{
-    HRGN clip = CaptionClipRegion(layout, true, withLines, {0, 0});
     RECT client{};
     POINT origin{};
-    if (!clip || !GetClientRect(window, &client) || !ClientToScreen(window, &origin)) {
-        if (clip)
-            DeleteObject(clip);
+    if (!GetClientRect(window, &client) || !ClientToScreen(window, &origin))
         return nullptr;
-    }
     const int32_t left = origin.x - frame.left, top = origin.y - frame.top;
-    if (HRGN inside = CreateRectRgn(left, top, left + client.right, top + client.bottom)) {
-        CombineRgn(clip, clip, inside, RGN_DIFF);
+    const ClipKey key{layout.WindowBox,
+                      layout.CaptionRect,
+                      {layout.CloseButtonRect, layout.MaxButtonRect, layout.MinButtonRect},
+                      layout.Style,
+                      layout.ExStyle,
+                      layout.FrameX,
+                      layout.FrameY,
+                      layout.ProtectCloseButton,
+                      layout.ProtectOtherButtons,
+                      withLines,
+                      {left, top, left + client.right, top + client.bottom}};
+    if (hold.clip && hold.clipKey == key)
+        return hold.clip;
+    if (hold.clip)
+        DeleteObject(hold.clip);
+    hold.clip = CaptionClipRegion(layout, true, withLines, {0, 0});
+    HRGN inside = CreateRectRgn(key.client.left, key.client.top, key.client.right, key.client.bottom);
+    if (hold.clip && inside)
+        CombineRgn(hold.clip, hold.clip, inside, RGN_DIFF);
+    if (inside)
         DeleteObject(inside);
-        return clip;
+    if (hold.clip && !inside) {
+        DeleteObject(hold.clip);  // the client area could not be cut out
+        hold.clip = nullptr;
     }
-    DeleteObject(clip);
-    return nullptr;
+    hold.clipKey = key;
+    return hold.clip;
+}
+
+// A window's class never changes: the last one asked is remembered.
+bool IsTty(LookHold& hold, HWND window) noexcept
+{
+    if (hold.lastWindow != window) {
+        char name[8];
+        hold.lastWindowIsTty =
+            GetClassNameA(window, name, sizeof name) == 3 && name[0] == 't' && name[1] == 't' && name[2] == 'y';
+        hold.lastWindow = window;
+    }
+    return hold.lastWindowIsTty;
 }
 
 void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcept
@@ -123,9 +146,8 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcep
     HDC dc = GetWindowDC(window);
     if (!dc)
         return;
-    if (HRGN clip = ClipOf(window, layout, font != nullptr, frame)) {
+    if (HRGN clip = ClipOf(hold, window, layout, font != nullptr, frame)) {
         SelectClipRgn(dc, clip);
-        DeleteObject(clip);
         const CaptionText text{font, title, length > 0 ? static_cast<uint32_t>(length) : 0u,
                                hold.look.common.ShadowShift};
         ComposeCaption(hold.composition, layout, bands, surface, text, dc);
@@ -157,7 +179,7 @@ void PaintOwnCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owne
         return;  // a child is shown only with all its ancestors
     ClaimedHold claimed;
     LookHold* hold = claimed.withLook(owner);
-    if (!hold || IsProgramLeftAlone(*hold) || IsTty(observed.hwnd))
+    if (!hold || IsProgramLeftAlone(*hold) || IsTty(*hold, observed.hwnd))
         return;
     Paint(*hold, observed, style);
 }

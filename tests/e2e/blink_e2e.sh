@@ -3,7 +3,8 @@
 # fast as it can be, for 400 ms after each change, and the time the system's
 # look showed in it is added up. After focus changes, pop-ups of another
 # program destroyed or hidden over captions (right after start-up, after focus
-# changes and right after OK), and title changes, it must be at most 8 ms each.
+# changes and right after OK), title changes, size changes, maximizing and
+# restoring, and for a window that opens, it must be at most 8 ms each.
 # Run against the test build without the mends, some change must show more.
 # Last, the program is killed: a focus change and a title change then show the
 # system's look, not captions left behind.
@@ -43,6 +44,10 @@ done
 blink "pop-up destroyed" destroy $area "${captions[@]}"
 blink "pop-up hidden" hide $area "${captions[@]}"
 for n in $(seq 4); do blink "title of an inactive window" title "Dialog frame*" "Dialog frame*"; done
+for n in $(seq 2); do blink "size of the sizable window" size "Sizable window" "Sizable window"; done
+blink "sizable window maximized" maximize "Sizable window" "Sizable window"
+blink "sizable window restored" restore "Sizable window" "Sizable window"
+blink "a new window" new "Opened window" "Opened window"
 
 close_options OK
 sleep 0.3

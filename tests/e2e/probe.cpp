@@ -37,7 +37,10 @@
 //                                system's look showed in any of them, the most in one run, and
 //                                the number of readings.
 //                                ACTION: focus TITLE | title TITLE (a title changed) |
-//                                destroy|hide L,T,R,B (a white pop-up over the area goes)
+//                                destroy|hide L,T,R,B (a white pop-up over the area goes) |
+//                                size TITLE (40 px wider or narrower) | maximize TITLE |
+//                                restore TITLE | new TITLE (a sample window of that title
+//                                opens; it is closed afterwards)
 //   probe ownwindows CLASS       the number of visible top-level windows of the process that
 //                                owns a window of CLASS
 //   probe texts CLASS            the texts of a window of CLASS, its descendants and its tabs,
@@ -608,11 +611,29 @@ bool ShowsSystemLook(const CaptionBand& b)
     return false;
 }
 
+// A sample window of its own process, for a window that opens mid-measure.
+PROCESS_INFORMATION StartSample(const std::string& title)
+{
+    char exe[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string path = exe;
+    path = path.substr(0, path.find_last_of('\\')) + "\\..\\samples\\sample_windows.exe";
+    std::wstring command = Wide("\"" + path + "\" --one \"" + title + "\" 560 420 400 300");
+    STARTUPINFOW startup{sizeof startup};
+    PROCESS_INFORMATION process{};
+    CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    return process;
+}
+
 int Blink(const std::string& action, const std::string& argument, const std::vector<std::string>& targets)
 {
+    std::vector<HWND> windows;
     std::vector<CaptionBand> bands;
-    for (const std::string& target : targets)
-        bands.push_back(BandOf(RequireTarget(target)));
+    if (action != "new")
+        for (const std::string& target : targets) {
+            windows.push_back(RequireTarget(target));
+            bands.push_back(BandOf(windows.back()));
+        }
     HWND cover = nullptr;
     RECT area{};
     if (action == "destroy" || action == "hide") {
@@ -639,6 +660,27 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
         DestroyWindow(cover);
     } else if (action == "hide") {
         ShowWindow(cover, SW_HIDE);
+    } else if (action == "size") {
+        HWND window = RequireTarget(argument);
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        const int width = frame.right - frame.left;
+        SetWindowPos(window, nullptr, 0, 0, width % 80 < 40 ? width + 40 : width - 40, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (action == "maximize" || action == "restore") {
+        ShowWindowAsync(RequireTarget(argument), action == "maximize" ? SW_MAXIMIZE : SW_RESTORE);
+    }
+    PROCESS_INFORMATION opened{};
+    if (action == "new") {
+        opened = StartSample(argument);
+        HWND window = nullptr;
+        WaitFor([&] { return (window = FindTarget(argument)) != nullptr && IsWindowVisible(window); }, 5000);
+        if (!window) {
+            std::fprintf(stderr, "probe: the new window did not open\n");
+            return 2;
+        }
+        windows = {window};
+        bands = {BandOf(window)};
     }
     double shown = 0, run = 0, longest = 0;
     last = start;
@@ -650,8 +692,13 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
         bool system = false;
-        for (const CaptionBand& band : bands)
-            system = system || ShowsSystemLook(band);
+        for (size_t i = 0; i < bands.size(); ++i) {
+            RECT frame{};
+            // A window resized or moved: its band where it is now.
+            if (GetWindowRect(windows[i], &frame) && !EqualRect(&frame, &bands[i].frame))
+                bands[i] = BandOf(windows[i]);
+            system = system || ShowsSystemLook(bands[i]);
+        }
         QueryPerformanceCounter(&now);
         const double elapsed = 1000.0 * static_cast<double>(now.QuadPart - last.QuadPart) / frequency.QuadPart;
         if (wasSystem) {
@@ -666,6 +713,11 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
     } while (1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / frequency.QuadPart < 400);
     if (cover)
         DestroyWindow(cover);
+    if (opened.hProcess) {
+        TerminateProcess(opened.hProcess, 0);
+        CloseHandle(opened.hProcess);
+        CloseHandle(opened.hThread);
+    }
     std::printf("%.0f %.0f %d\n", shown, longest, samples);
     return 0;
 }
