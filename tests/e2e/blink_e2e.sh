@@ -66,6 +66,7 @@ fi
 kill -9 "$program_pid"
 wait "$program_pid" 2>/dev/null || true
 program_pid=
+probe activate "Tool window"  # so that the measured focus change is a change
 read -r shown _ < <(probe blink focus "Sizable window" "${captions[@]}")
 [ "$shown" -gt 100 ] || fail "after the program was killed a focus change kept our look ($shown ms of the system's)"
 read -r shown _ < <(probe blink title "Dialog frame*" "Dialog frame*")
