@@ -54,9 +54,9 @@ int main()
         GetClassNameA(window, name, sizeof name);
     });
     perCall("ComputeCaptionLayout (3 queries)", [&] { ComputeCaptionLayout(window, style); });
-    perCall("GetWindowTextA", [&] {
-        char text[257];
-        GetWindowTextA(window, text, sizeof text);
+    perCall("GetWindowTextW", [&] {
+        wchar_t text[257];
+        GetWindowTextW(window, text, 257);
     });
     perCall("GetDCEx with its clip + ReleaseDC", [&] {
         HDC dc = GetDCEx(window, CreateRectRgn(100, 100, 500, 130), DCX_WINDOW | DCX_CACHE | DCX_INTERSECTRGN);
@@ -82,12 +82,13 @@ int main()
         BitBlt(dc, 0, 0, 400, 30, memory, 0, 0, SRCCOPY);
         ReleaseDC(window, dc);
     });
-    perCall("compose: 2 ExtTextOutA in memory (no server)", [&] {
+    // The title as the painter draws it: UTF-16, through ExtTextOutW.
+    perCall("compose: 2 ExtTextOutW in memory (no server)", [&] {
         HGDIOBJ previous = SelectObject(memory, NormalFont->handle());
         SetBkMode(memory, TRANSPARENT);
         RECT clip{4, 4, 340, 23};
-        ExtTextOutA(memory, 9, 7, ETO_CLIPPED, &clip, "BenchSample", 11, nullptr);
-        ExtTextOutA(memory, 7, 5, ETO_CLIPPED, &clip, "BenchSample", 11, nullptr);
+        ExtTextOutW(memory, 9, 7, ETO_CLIPPED, &clip, L"BenchSample", 11, nullptr);
+        ExtTextOutW(memory, 7, 5, ETO_CLIPPED, &clip, L"BenchSample", 11, nullptr);
         SelectObject(memory, previous);
     });
     SelectObject(memory, old);

@@ -16,12 +16,6 @@ cleanup() {
 trap cleanup EXIT
 
 qualifying=("Sizable window" "Dialog frame" "Tool window" "Ticker*" "MDI frame")
-start_samples() {
-  rm -f "$work/samples.ready"
-  start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
-  samples_pid=$!
-  wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
-}
 start_program() {
   cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
   start_windows "$work/LumeLume.exe"
@@ -103,6 +97,7 @@ echo "exit with a hung window: $elapsed ms"
 wait_until 10 probe answers "Sizable window" || fail "the sample window stayed hung"
 
 echo "-- a read-only options file at exit: the error, then the captions restored"
+[ "$(id -u)" = 0 ] || { echo "SKIPPED: only root can make the file immutable (chattr +i)"; exit 0; }
 start_program
 wait_until 5 probe tray || fail "no tray icon on the third start"
 cp "$work/LumeLume.ini" "$work/before.ini"
