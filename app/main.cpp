@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include "app/main_form.h"
+#include "app/single_copy.h"
+#include "resources/texts.h"
 #include "ui/application.h"
 
 #include "painter/painter.h"
@@ -15,8 +17,18 @@ constexpr bool Mended = LUME_MENDED != 0;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    // A second start ends here, before any window or hook: the first copy
+    // keeps the shared record and goes on painting.
+    const lume::RunningMark mark;
+    if (!mark.taken())
+        return 0;
     lume::ui::Application& application = lume::ui::Application::instance();
     application.initialize(instance);
+    // Rather no program than one whose hook posts to another program's window.
+    if (lume::HookRecordHeldElsewhere()) {
+        application.showError(lume::texts::HookRecordTaken);
+        return 1;
+    }
     lume::PaintChildrenThroughRoot = Mended;
     lume::SelfPaintingOn = Mended;
     int exitCode = 0;

@@ -98,7 +98,9 @@ void TFrmMain::FormCreate()
 {
     ui::Application& application = ui::Application::instance();
     CreateDrawingObjects();
-    LoadOptions();
+    // Without a path for the options file the defaults are used, and the
+    // reason shown: start-up goes on.
+    application.guard([] { LoadOptions(); });
     SetSubstituteTexture(imgError_.get());
     UpdateCaptionMetrics();
     // A texture that will not load, or a tray that refuses the icon, is shown

@@ -50,6 +50,13 @@ const Text NotInOptionsFile{"オプションファイルに保存できない文
                             "This contains characters that the options file cannot hold. "
                             "The previous setting is kept"};
 
+const Text OptionsFileUnnamed{"LumeLume のフォルダ名にオプションファイルで使えない文字が含まれています。オプションは読み書きできません",
+                              "The name of LumeLume's folder contains characters that the options file cannot hold. "
+                              "The options cannot be loaded or saved"};
+
+const Text HookRecordTaken{"LUMEHOOK は別のプログラムが使っています。LumeLume は起動できません",
+                           "Another program holds LUMEHOOK; LumeLume cannot run"};
+
 const Text AboutText{
     "「LumeLume ver. 1.16」\r\n"
     "\r\n"

@@ -32,6 +32,11 @@ extern const Text StreamReadError;       // "ｽﾄﾘｰﾑからの読み込�
 
 // A face, path or program name that the options file, cp932 text, cannot hold.
 extern const Text NotInOptionsFile;
+// The program's folder, which names the options file, outside cp932 with no short path.
+extern const Text OptionsFileUnnamed;
+
+// Start-up: the hook library's shared record was made by another program.
+extern const Text HookRecordTaken;  // "LUMEHOOK は別のプログラムが使っています…"
 
 // The About box: "「LumeLume ver. 1.16」", an empty line, contact lines.
 extern const Text AboutText;

@@ -43,10 +43,9 @@ int32_t SpinEditValue(std::string_view text) noexcept
     return IntegerOrDefault(text, 0);
 }
 
-bool SpinEditAccepts(char typed) noexcept
+bool SpinEditAccepts(char16_t c) noexcept
 {
-    const auto c = static_cast<unsigned char>(typed);
-    return (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || (c < 0x20 && c != '\r');
+    return (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.' || (c < 0x20 && c != u'\r');
 }
 
 } // namespace lume

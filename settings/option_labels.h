@@ -18,8 +18,9 @@ std::string FileDialogFilter(std::string_view filter);
 
 // A spin edit's value: its text as a signed 32-bit decimal, 0 when it is not one.
 int32_t SpinEditValue(std::string_view text) noexcept;
-// Whether a typed character may enter a spin edit: digits, signs, the decimal
-// separator, and control characters other than Enter.
-bool SpinEditAccepts(char typed) noexcept;
+// Whether a typed UTF-16 unit may enter a spin edit: digits, signs, the
+// decimal separator, and control characters other than Enter. The whole unit
+// counts: "中" (U+4E2D) is no "-" (0x2D).
+bool SpinEditAccepts(char16_t typed) noexcept;
 
 } // namespace lume

@@ -2,6 +2,7 @@
 // the options file next to the program that keeps them.
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "settings/caption_settings.h"
@@ -21,17 +22,20 @@ extern std::unique_ptr<ui::Font> ToolFont;
 // settings, in a section of its own, and edited on the dialog's last page.
 extern ExclusionList ExcludedPrograms;
 
-// The program file's path with its extension replaced by ".ini".
-std::string OptionsFilePath();
+// The program file's path with its extension replaced by ".ini", as cp932
+// text (a folder outside cp932 by its short path); nothing when it has none.
+std::optional<std::string> OptionsFilePath();
 
 // Reads every key (the first-run notice first when there is no file), then
-// the exclusion list; never creates or writes the file.
+// the exclusion list; never creates or writes the file. Without a path for
+// the file, the defaults, then UserError(texts::OptionsFileUnnamed).
 void LoadOptions();
 void LoadOptionsFrom(const std::string& path);
 
 // Writes every key in order, then the exclusion list (keys renumbered from
 // 1, the rest of its section removed); a failed write stops there and raises
-// UserError("<path> に書き込めません"). The record is left as it is.
+// UserError("<path> に書き込めません"); with no path for the file,
+// UserError(texts::OptionsFileUnnamed). The record is left as it is.
 void SaveOptions();
 void SaveOptionsTo(const std::string& path);
 

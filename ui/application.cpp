@@ -2,13 +2,14 @@
 
 #include "resources/language.h"
 #include "ui/application_title.h"
+#include "ui/program_path.h"
 #include "ui/wide_text.h"
 
 namespace lume::ui {
 
 namespace {
 
-constexpr char ApplicationWindowClass[] = "LumeLumeApplication";
+constexpr wchar_t ApplicationWindowClass[] = L"LumeLumeApplication";
 
 } // namespace
 
@@ -22,19 +23,18 @@ void Application::initialize(HINSTANCE instance)
 {
     module_ = instance;
     texts::SetLanguage(texts::LanguageFor(GetUserDefaultUILanguage()));
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    title_ = ApplicationTitleFor(std::string_view(path, length < MAX_PATH ? length : MAX_PATH), SystemLeadByteRule());
+    title_ = AsWide(ApplicationTitleFor(AsUtf16(ProgramFilePath())));
     icon_ = LoadIconA(instance, "MAINICON");
 
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
+    // A Unicode window, whose title holds any character of the program's name.
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = instance;
     windowClass.hIcon = icon_;
     windowClass.lpszClassName = ApplicationWindowClass;
-    RegisterClassA(&windowClass);
+    RegisterClassW(&windowClass);
     // The window that would carry the taskbar button; it is never shown.
-    window_ = CreateWindowExA(0, ApplicationWindowClass, title_.c_str(),
+    window_ = CreateWindowExW(0, ApplicationWindowClass, title_.c_str(),
                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0,
                               nullptr, nullptr, instance, nullptr);
 }
@@ -65,8 +65,8 @@ void Application::processMessages()
 void Application::showError(const std::string& message) const
 {
     // The message is the program's own cp932 text; the title comes from the
-    // program's path, in the system's code page.
-    MessageBoxW(window_, Widened(message + ".").c_str(), Widened(title_, CP_ACP).c_str(), MB_OK | MB_ICONERROR);
+    // program's path, in UTF-16.
+    MessageBoxW(window_, Widened(message + ".").c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
 } // namespace lume::ui

@@ -20,7 +20,7 @@ public:
     HINSTANCE module() const { return module_; }
     HWND handle() const { return window_; }
     HICON icon() const { return icon_; }
-    const std::string& title() const { return title_; }
+    const std::wstring& title() const { return title_; }
 
     // Whether the main form is shown when the message loop starts.
     bool showMainForm = true;
@@ -53,7 +53,7 @@ private:
     HINSTANCE module_ = nullptr;
     HWND window_ = nullptr;
     HICON icon_ = nullptr;
-    std::string title_;
+    std::wstring title_;
 };
 
 } // namespace lume::ui

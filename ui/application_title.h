@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/lead_bytes.h"
-
 namespace lume {
 
-// The path is in the system's code page, whose lead bytes `isLead` tells.
-std::string ApplicationTitleFor(std::string_view programPath, LeadByteRule isLead = IsCp932LeadByte);
+// The path is the program's own, in UTF-16 as Windows gives it. Only ASCII
+// letters are lowered; any other character stays as it is.
+std::u16string ApplicationTitleFor(std::u16string_view programPath);
 
 } // namespace lume

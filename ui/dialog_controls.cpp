@@ -40,8 +40,8 @@ LRESULT CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CALLBACK FilteredEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR rule)
 {
-    auto accepts = reinterpret_cast<bool (*)(char) noexcept>(rule);
-    if (message == WM_CHAR && !accepts(static_cast<char>(wParam))) {
+    auto accepts = reinterpret_cast<bool (*)(char16_t) noexcept>(rule);
+    if (message == WM_CHAR && (wParam > 0xFFFF || !accepts(static_cast<char16_t>(wParam)))) {
         MessageBeep(0);
         return 0;
     }
@@ -77,7 +77,7 @@ void SetSwatchColor(HWND swatch, COLORREF color)
     InvalidateRect(swatch, nullptr, TRUE);
 }
 
-void FilterTyping(HWND edit, bool (*accepts)(char) noexcept)
+void FilterTyping(HWND edit, bool (*accepts)(char16_t) noexcept)
 {
     if (auto subclass = LateBound<decltype(SetWindowSubclass)>("comctl32.dll", "SetWindowSubclass"))
         subclass(edit, FilteredEditProc, 1, reinterpret_cast<DWORD_PTR>(accepts));

@@ -17,7 +17,8 @@ void RegisterDialogControlClasses();
 COLORREF SwatchColor(HWND swatch);
 void SetSwatchColor(HWND swatch, COLORREF color);
 
-// Only characters `accepts` allows reach the edit; any other is refused with a beep.
-void FilterTyping(HWND edit, bool (*accepts)(char) noexcept);
+// Only characters `accepts` allows reach the edit; any other is refused with
+// a beep. The edit is a Unicode window: each WM_CHAR is a whole UTF-16 unit.
+void FilterTyping(HWND edit, bool (*accepts)(char16_t) noexcept);
 
 } // namespace lume::ui

@@ -40,6 +40,11 @@ private:
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
+inline void ReleaseAndCloseMutex(HANDLE mutex)
+{
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+}
 
 template <class Object>
 using GdiObject = UniqueHandle<Object, &DeleteGdiObject>;
@@ -49,6 +54,8 @@ using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 using KernelHandle = UniqueHandle<HANDLE, &CloseKernelHandle>;
 using MenuHandle = UniqueHandle<HMENU, &DestroyMenuHandle>;
+// A mutex this thread owns: let go of, then closed.
+using OwnedMutex = UniqueHandle<HANDLE, &ReleaseAndCloseMutex>;
 
 // A DC that belongs to a window, given back with ReleaseDC.
 class WindowDc {

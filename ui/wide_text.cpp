@@ -40,16 +40,6 @@ std::optional<std::string> Cp932Path(const std::wstring& path)
     return Narrowed(shortPath);
 }
 
-LeadByteRule SystemLeadByteRule()
-{
-    if (GetACP() == Cp932)
-        return IsCp932LeadByte;
-    CPINFO info{};
-    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize == 1)
-        return IsNeverLeadByte;
-    return [](unsigned char byte) noexcept { return IsDBCSLeadByte(byte) != 0; };
-}
-
 std::wstring WindowText(HWND window)
 {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');

@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/lead_bytes.h"
-
 namespace lume::ui {
 
 constexpr UINT Cp932 = 932;
@@ -31,10 +29,6 @@ inline std::u16string_view AsUtf16(std::wstring_view text)
 {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
-
-// The lead bytes of the system's ANSI code page, in which paths from the
-// ANSI calls come: cp932's rule only where that code page is 932.
-LeadByteRule SystemLeadByteRule();
 
 // A window's text, and setting it, through the wide calls.
 std::wstring WindowText(HWND window);

@@ -48,6 +48,8 @@
 //   probe ansiread TEXT          TEXT as an ANSI read gives it back in the system's code page
 //   probe drawsame FACE HEIGHT TEXT   exit 0 when TEXT drawn in UTF-16 gives the pixels of its
 //                                ANSI read drawn by the ANSI call, in that font
+//   probe holdmapping NAME SECONDS   creates an 8-byte pagefile mapping of that name, prints
+//                                "held", and keeps it for SECONDS
 //
 // Texts in arguments and output are UTF-8, whatever the system's code page.
 #include <windows.h>
@@ -895,6 +897,16 @@ int main()
         return DrawSame(args[1], std::atoi(args[2].c_str()), args[3]);
     if (is("texts", 2))
         return Texts(args[1]);
+    if (is("holdmapping", 3)) {
+        HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, args[1].c_str());
+        if (!mapping)
+            return 1;
+        std::printf("held\n");
+        std::fflush(stdout);
+        Sleep(static_cast<DWORD>(std::atoi(args[2].c_str())) * 1000);
+        CloseHandle(mapping);
+        return 0;
+    }
     if (is("ansiread", 2)) {
         const std::wstring text = Wide(args[1]);
         std::string ansi(text.size() * 4 + 1, '\0');

@@ -33,8 +33,9 @@ TEST(OptionLabels, SpinEdits)
     EXPECT_EQ(SpinEditValue("+12"), 12);
     for (const char* zero : {"", "-", "+", ".", "1.5", "abc", "$C", "0x0C", "99999999999"})
         EXPECT_EQ(SpinEditValue(zero), 0) << zero;
-    for (char ok : {'0', '9', '+', '-', '.', '\b', '\x03', '\x16'})
+    for (char16_t ok : {u'0', u'9', u'+', u'-', u'.', u'\b', u'\x03', u'\x16'})
         EXPECT_TRUE(SpinEditAccepts(ok)) << int(ok);
-    for (char refused : {'a', 'Z', ' ', '$', '\r', '/'})
+    // The last four end in the bytes of "-", "0", a control character and "+".
+    for (char16_t refused : {u'a', u'Z', u' ', u'$', u'\r', u'/', u'中', u'İ', u'０', u'ī'})
         EXPECT_FALSE(SpinEditAccepts(refused)) << int(refused);
 }

@@ -35,8 +35,11 @@ TEST(OptionsFilePath, TheSystemsOwnLeadBytes)
     const std::string cafe = "D:\\caf\xe9\\LUMELUME.exe";
     EXPECT_EQ(OptionsFilePathFor("D:\\caf\xe9.d\\LumeLume", IsNeverLeadByte), "D:\\caf\xe9.d\\LumeLume.ini");
     EXPECT_EQ(OptionsFilePathFor(cafe, IsNeverLeadByte), "D:\\caf\xe9\\LUMELUME.ini");
-    EXPECT_EQ(ApplicationTitleFor(cafe, IsNeverLeadByte), "Lumelume");
-    EXPECT_EQ(ApplicationTitleFor("D:\\\xc8\xe3\xf0\xfb\\GAME.exe", IsNeverLeadByte), "Game");  // 1251: "Игры"
-    EXPECT_EQ(ApplicationTitleFor(cafe, IsCp932LeadByte), "caf\xe9\\lumelume") << "cp932's rule on 1252 text";
-    EXPECT_EQ(ApplicationTitleFor("C:\\\x95\x5C\\LumeLume.exe", IsCp932LeadByte), "Lumelume");
+}
+
+TEST(ApplicationTitle, FromTheWidePathOnEverySystem)
+{
+    EXPECT_EQ(ApplicationTitleFor(u"D:\\café\\LUMELUME.exe"), u"Lumelume");
+    EXPECT_EQ(ApplicationTitleFor(u"D:\\Игры\\GAME.exe"), u"Game");
+    EXPECT_EQ(ApplicationTitleFor(u"C:\\表\\한국어.d\\ÉCOLE.exe"), u"École");
 }

@@ -64,7 +64,7 @@ TEST(ShellRules, TipAndTitleTexts)
     EXPECT_EQ(TrayTipText(std::string(62, 'a') + "\x82\xa0"), std::string(62, 'a'));
     EXPECT_EQ(TrayTipText(std::string(61, 'a') + "\x82\xa0" + "b"), std::string(61, 'a') + "\x82\xa0");
 
-    EXPECT_EQ(ApplicationTitleFor("C:\\Tools\\LumeLume.exe"), "Lumelume");
-    EXPECT_EQ(ApplicationTitleFor("C:\\My.Tools\\ABC"), "Abc");
-    EXPECT_EQ(ApplicationTitleFor("C:\\x\\\x83\x41XY.exe"), "\x83\x41xy");  // a trail byte "A" stays
+    EXPECT_EQ(ApplicationTitleFor(u"C:\\Tools\\LumeLume.exe"), u"Lumelume");
+    EXPECT_EQ(ApplicationTitleFor(u"C:\\My.Tools\\ABC"), u"Abc");
+    EXPECT_EQ(ApplicationTitleFor(u"C:\\x\\アXY.exe"), u"アxy");
 }

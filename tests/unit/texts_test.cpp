@@ -48,6 +48,8 @@ TEST(Texts, Cp932BytesOfTheNoticeTheErrorAndTheFaces)
     EXPECT_EQ(std::string(lume::texts::IconIdNotPositive), ToCp932("0以下は指定できません"));
     EXPECT_EQ(std::string(lume::texts::IconIdTaken), ToCp932("同じアイコン識別子が有ります"));
     EXPECT_EQ(std::string(lume::texts::NoIconGiven), ToCp932("アイコンが指定されていません"));
+    EXPECT_EQ(std::string(lume::texts::HookRecordTaken),
+              ToCp932("LUMEHOOK は別のプログラムが使っています。LumeLume は起動できません"));
     EXPECT_EQ(std::string(lume::texts::DefaultCaptionFace), "\x82\x6c\x82\x72\x20\x82\x6f\x96\xbe\x92\xa9");
 }
 
@@ -72,7 +74,7 @@ TEST(Texts, EveryTextInBothLanguagesAndTheUsersLanguageChoosesOne)
                          &StreamReadError, &NotInOptionsFile, &AboutText, &FontStyleNone, &FontStyleWords[0],
                          &FontStyleWords[1], &FontStyleWords[2], &FontStyleWords[3], &FontNamePrefix,
                          &FontSizePrefix, &FontStylePrefix, &TextureFilter, &TrayRegistrationFailed,
-                         &IconIdNotPositive, &IconIdTaken, &NoIconGiven};
+                         &IconIdNotPositive, &IconIdTaken, &NoIconGiven, &OptionsFileUnnamed, &HookRecordTaken};
     for (const Text* text : all) {
         const std::string japanese = text->in(Language::Japanese), english = text->in(Language::English);
         EXPECT_FALSE(english.empty());

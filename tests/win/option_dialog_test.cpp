@@ -208,6 +208,7 @@ TEST_F(OptionDialogTest, SpinEditsAndTheModalEnds)
     // Typing: letters refused; emptied reads 0; negative values kept; steps of one either way.
     SetWindowTextA(shadow, "-3");
     SendMessageA(shadow, WM_CHAR, 'a', 0);
+    SendMessageW(shadow, WM_CHAR, 0x4E2D, 0);  // "中", whose low byte is "-"
     EXPECT_EQ(dialog.text("SpinEdtShadow"), "-3");
     EXPECT_EQ(dialog.spinValue("SpinEdtShadow"), -3);
     HWND upDown = dialog.control("SpinEdtShadow.UpDown");
