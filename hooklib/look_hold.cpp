@@ -8,7 +8,6 @@ namespace lume {
 
 namespace {
 
-constexpr DWORD MissPauseMs = 1000;
 constexpr uint32_t PathUnits = 520;
 
 constinit LookHold KeptHolds[2]{};
@@ -64,11 +63,10 @@ bool IsSoundView(const void* view, SIZE_T& size) noexcept
     return true;
 }
 
-// The section the program names in its main window's property, duplicated
-// out of the program's own process and mapped read-only.
-const uint8_t* MapProgramLook(HWND mainWindow, DWORD programProcess) noexcept
+// The section the program named in its main window's property: a handle of
+// the program's own process, duplicated out of it and mapped read-only.
+const uint8_t* MapProgramLook(HANDLE section, DWORD programProcess) noexcept
 {
-    HANDLE section = GetPropA(mainWindow, LookPropertyName);
     if (!section)
         return nullptr;
     HANDLE program = OpenProcess(PROCESS_DUP_HANDLE, FALSE, programProcess);
@@ -85,13 +83,12 @@ const uint8_t* MapProgramLook(HWND mainWindow, DWORD programProcess) noexcept
     return static_cast<const uint8_t*>(view);
 }
 
-bool TakeLook(LookHold& hold, uint32_t owner) noexcept
+bool TakeLook(LookHold& hold, HWND mainWindow, HANDLE section, uint32_t owner) noexcept
 {
-    HWND mainWindow = reinterpret_cast<HWND>(FieldToHandle(owner));
     DWORD programProcess = 0;
-    if (!GetWindowThreadProcessId(mainWindow, &programProcess))
+    if (!section || !GetWindowThreadProcessId(mainWindow, &programProcess))
         return false;
-    const uint8_t* view = MapProgramLook(mainWindow, programProcess);
+    const uint8_t* view = MapProgramLook(section, programProcess);
     if (!view)
         return false;
     SIZE_T size = 0;
@@ -159,14 +156,15 @@ LookHold* ClaimedHold::withLook(uint32_t owner) noexcept
     if (hold.view && (hold.owner != owner || IsLookRetired(hold.view)))
         DropLook(hold);  // replaced, withdrawn, or another program's
     if (!hold.view) {
-        if (hold.missed && hold.owner == owner && GetTickCount() - hold.missedAt < MissPauseMs)
+        HWND mainWindow = reinterpret_cast<HWND>(FieldToHandle(owner));
+        HANDLE section = GetPropA(mainWindow, LookPropertyName);
+        if (hold.missed && hold.owner == owner && hold.missedSection == section)
             return nullptr;
         hold.owner = owner;
-        hold.missed = !TakeLook(hold, owner);
-        if (hold.missed) {
-            hold.missedAt = GetTickCount();
+        hold.missed = !TakeLook(hold, mainWindow, section, owner);
+        hold.missedSection = section;
+        if (hold.missed)
             return nullptr;
-        }
     }
     if (!hold.built && !Build(hold)) {
         DropObjects(hold);

@@ -34,10 +34,11 @@ struct LookHold {
     const uint8_t* view;
     SIZE_T viewSize;
     LookCopy look;
-    // The last look-up for `owner` that found nothing, and when: not tried
-    // again for a while, so a process with nothing to read asks nothing.
+    // The last look-up for `owner` that found nothing usable, and the handle
+    // the program named then: not tried again until it names another, so a
+    // process with nothing to read maps nothing.
     bool missed;
-    DWORD missedAt;
+    HANDLE missedSection;
     // Made from the look on first use.
     bool built;
     CompositionDib composition;
