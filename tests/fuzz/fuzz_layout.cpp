@@ -2,6 +2,7 @@
 // metrics: no overflow trap, every list bounded.
 #include "compose/caption_drawing.h"
 #include "compose/caption_layout.h"
+#include "settings/caption_settings.h"
 #include "painter/child_clip.h"
 #include "tests/fuzz/fuzz_input.h"
 
