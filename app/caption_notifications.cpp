@@ -90,7 +90,7 @@ void CaptionNotifications::captionNotified(UINT message, HWND target)
 
 void CaptionNotifications::windowPosChanged(HWND window, uint32_t flags)
 {
-    if (!settle_)
+    if (!uncovered_)
         return;
     // Later changes of the same window queued right behind: where it is now
     // answers for all of them, and it was re-ordered if any one re-ordered it.

@@ -29,10 +29,12 @@ public:
     using Painter = std::function<void(HWND window, bool fullRepaint)>;
     using Sweeper = std::function<void()>;
 
-    // Timers go to `mainWindow`; `settle` false leaves out every repaint that
-    // does not follow at once from a notification (tests only).
-    CaptionNotifications(HWND mainWindow, Painter painter, Sweeper sweeper, bool settle = true)
-        : mainWindow_(mainWindow), painter_(std::move(painter)), sweeper_(std::move(sweeper)), settle_(settle)
+    // Timers go to `mainWindow`. `settle` false leaves out the settle
+    // repaints and sweep, `uncovered` false the repaints of what another
+    // window laid bare (tests only).
+    CaptionNotifications(HWND mainWindow, Painter painter, Sweeper sweeper, bool settle = true, bool uncovered = true)
+        : mainWindow_(mainWindow), painter_(std::move(painter)), sweeper_(std::move(sweeper)), settle_(settle),
+          uncovered_(uncovered)
     {
     }
 
@@ -69,6 +71,7 @@ private:
     Painter painter_;
     Sweeper sweeper_;
     bool settle_;
+    bool uncovered_;
     bool stopped_ = false;
     MSG peekMsg_{};
     SettleSchedule schedule_;

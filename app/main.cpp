@@ -1,6 +1,8 @@
 // LumeLume: start and end of the program.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "app/main_form.h"
 #include "app/single_copy.h"
 #include "resources/texts.h"
@@ -10,10 +12,15 @@
 #include "painter/self_painting.h"
 
 // LUME_MENDED is 0 only in a test build that shows the Wine faults the
-// program works around: captions lost to a window's late repaint, child
-// windows painted through their own, invisible, DC, and the system's caption
-// shown until a paint from outside comes.
-constexpr bool Mended = LUME_MENDED != 0;
+// program works around: the mends named in LUME_UNMEND are switched off
+// (all of them when it is not set), so that a test can show the one it guards.
+lume::Mends ProgramMends()
+{
+    if (LUME_MENDED)
+        return {};
+    const char* off = std::getenv("LUME_UNMEND");
+    return lume::MendsWithout(off ? off : "selfpaint settle uncovered children");
+}
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
@@ -29,11 +36,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         application.showError(lume::texts::HookRecordTaken);
         return 1;
     }
-    lume::PaintChildrenThroughRoot = Mended;
-    lume::SelfPaintingOn = Mended;
+    const lume::Mends mends = ProgramMends();
+    lume::PaintChildrenThroughRoot = mends.childrenThroughRoot;
+    lume::SelfPaintingOn = mends.selfPainting;
     int exitCode = 0;
     {
-        lume::TFrmMain mainForm(Mended);
+        lume::TFrmMain mainForm(mends);
         if (application.showMainForm)
             ShowWindow(mainForm.handle(), SW_SHOW);
         exitCode = application.run();

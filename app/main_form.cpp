@@ -23,7 +23,7 @@ constexpr char TrayTip[] = "LumeLume";
 
 } // namespace
 
-TFrmMain::TFrmMain(bool settleRepaint, OptionPickers pickers) : pickers_(std::move(pickers))
+TFrmMain::TFrmMain(Mends mends, OptionPickers pickers) : pickers_(std::move(pickers))
 {
     ui::Application& application = ui::Application::instance();
     createWindow("TFrmMain", MainFormCaption, WS_POPUP, 0, application.handle());
@@ -46,8 +46,7 @@ TFrmMain::TFrmMain(bool settleRepaint, OptionPickers pickers) : pickers_(std::mo
             if (!PaintsItsOwnCaption(window))
                 PaintCaption(window, full);
         },
-        [] { SweepWindows(true); },
-        settleRepaint);
+        [] { SweepWindows(true); }, mends.settleRepaint, mends.uncoveredRepaint);
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     application.guard([this] { FormCreate(); });
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/caption_notifications.h"
+#include "app/mends.h"
 #include "app/task_tray.h"
 #include "publish/look_publisher.h"
 #include "settings/option_dialog.h"
@@ -20,9 +21,9 @@ enum TrayMenuItem : size_t { ItemAbout, UpdateSystemMetrics1, SaveCurrentOption1
 
 class TFrmMain : public ui::Form {
 public:
-    // `settleRepaint` false builds the program without the settle repaint (tests
-    // only); `pickers` are the options dialog's colour, file and font dialogs.
-    explicit TFrmMain(bool settleRepaint = true, OptionPickers pickers = PlatformPickers());
+    // `mends` switched off only in a test build; `pickers` are the options
+    // dialog's colour, file and font dialogs.
+    explicit TFrmMain(Mends mends = {}, OptionPickers pickers = PlatformPickers());
     ~TFrmMain() override;
 
     TTaskTray& TskTray() { return *tskTray_; }

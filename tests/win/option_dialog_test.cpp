@@ -304,7 +304,7 @@ TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
     std::string notBitmap = TempFile("lume_not_a_bitmap.bmp");
     WritePrivateProfileStringA("NotABitmap", "Text", std::string(100, 'x').c_str(), notBitmap.c_str());
 
-    auto form = std::make_unique<TFrmMain>(true, ScriptedPickers(script_));
+    auto form = std::make_unique<TFrmMain>(Mends{}, ScriptedPickers(script_));
     ShowWindow(ui::Application::instance().handle(), SW_HIDE);
     static std::function<void()> during;
     during = [&] {
