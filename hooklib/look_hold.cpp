@@ -19,6 +19,7 @@ void DropObjects(LookHold& hold) noexcept
         DeleteObject(hold.clip);
     hold.clip = nullptr;
     hold.lastWindow = nullptr;
+    hold.metricsDpi = 0;
     if (hold.sourceDc) {
         if (hold.sourceOriginal)
             SelectObject(hold.sourceDc, hold.sourceOriginal);

@@ -53,6 +53,10 @@ struct LookHold {
     ClipKey clipKey;
     HWND lastWindow;
     bool lastWindowIsTty;
+    // The frame metrics at the DPI of the last window painted: reading them
+    // costs more than the rest of a paint.
+    UINT metricsDpi;
+    CaptionMetrics metrics;
 };
 
 // A hold for one call: a kept one when one is free, else one of its own.

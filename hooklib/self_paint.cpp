@@ -32,17 +32,22 @@ const DpiCalls& DpiFunctions() noexcept
     return Dpi;
 }
 
-// The metrics of the window's frame at its own DPI; the program's where the
-// system cannot tell.
-CaptionMetrics MetricsOf(HWND window, const SystemFrameMetrics& published) noexcept
+// The metrics of the window's frame at its own DPI, read again only for
+// another DPI; the program's where the system cannot tell.
+const CaptionMetrics& MetricsOf(LookHold& hold, HWND window) noexcept
 {
     const DpiCalls& calls = DpiFunctions();
     const UINT dpi = calls.dpiForWindow && calls.metricForDpi ? calls.dpiForWindow(window) : 0;
     if (dpi == 0)
-        return CaptionMetricsFrom(published);
-    auto metric = [&](int index) { return calls.metricForDpi(index, dpi); };
-    return CaptionMetricsFrom({metric(SM_CXFRAME), metric(SM_CYFRAME), metric(SM_CXDLGFRAME), metric(SM_CYDLGFRAME),
-                               metric(SM_CYCAPTION), metric(SM_CYSMCAPTION), static_cast<int32_t>(dpi)});
+        hold.metrics = CaptionMetricsFrom(hold.look.metrics);
+    else if (dpi != hold.metricsDpi) {
+        auto metric = [&](int index) { return calls.metricForDpi(index, dpi); };
+        hold.metrics = CaptionMetricsFrom({metric(SM_CXFRAME), metric(SM_CYFRAME), metric(SM_CXDLGFRAME),
+                                           metric(SM_CYDLGFRAME), metric(SM_CYCAPTION), metric(SM_CYSMCAPTION),
+                                           static_cast<int32_t>(dpi)});
+    }
+    hold.metricsDpi = dpi;
+    return hold.metrics;
 }
 
 // The look the system has just drawn: for WM_NCACTIVATE its wParam (the
@@ -129,7 +134,7 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcep
         return;
     const uint32_t exStyle = static_cast<uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
     const CaptionLayout layout =
-        LayoutCaption(width, height, style, exStyle, MetricsOf(window, hold.look.metrics), hold.look.common,
+        LayoutCaption(width, height, style, exStyle, MetricsOf(hold, window), hold.look.common,
                       hold.look.colours[active ? ActiveLook : InactiveLook], active);
     const CompositionBands bands = ComposedBands(layout);
     if (!hold.composition.prepare(bands.top.width(), bands.height()))
