@@ -63,6 +63,6 @@ int main()
         minimal.push_back(TimeToMapping("\"" + folder + "minimal_program.exe\"", "LUMEMINIMAL"));
     }
     bench::Comparison c{bench::Median(program), bench::Median(minimal)};
-    bench::PrintRow("start-up to first sweep (50 windows) / minimal", c, 1.5);
+    bench::PrintRow("start-up to first sweep (50 windows) / minimal", c, 1.3);
     return 0;
 }
