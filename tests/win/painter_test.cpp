@@ -10,6 +10,10 @@
 #include <string>
 
 #include "core/user_error.h"
+#include "hooklib/hook_protocol.h"
+#include "hooklib/lumehook.h"
+#include "painter/look_source.h"
+#include "publish/look_publisher.h"
 #include "painter/bitmap_file.h"
 #include "compose/caption_composition.h"
 #include "painter/caption_dc.h"
@@ -564,3 +568,55 @@ TEST(CompositionBitmap, AMemoryDcThatCouldNotBeMadeIsTriedAgainAtTheNextPaint)
 }
 
 } // namespace
+
+// The one painter: a caption the hook composes in the window's own thread is,
+// pixel for pixel, what the program paints from outside, for the five kinds
+// of frame, both looks and a title beyond any code page.
+TEST_F(PainterTest, TheWindowsOwnThreadPaintsWhatThePainterPaints)
+{
+    WNDCLASSW plain{};
+    plain.lpfnWndProc = DefWindowProcW;
+    plain.hInstance = GetModuleHandleW(nullptr);
+    plain.lpszClassName = L"OnePainter";
+    RegisterClassW(&plain);
+    struct Kind {
+        DWORD style;
+        DWORD exStyle;
+    };
+    const Kind kinds[] = {{WS_OVERLAPPEDWINDOW, 0},
+                          {WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME, 0},
+                          {WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW},
+                          {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_CONTEXTHELP | WS_EX_DLGMODALFRAME},
+                          {WS_POPUP | WS_BORDER | WS_SYSMENU, 0}};
+    HWND receiver = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    HANDLE record = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, HookShareName);
+    auto* share = static_cast<HookShare*>(MapViewOfFile(record, FILE_MAP_WRITE, 0, 0, 0));
+    ASSERT_NE(share, nullptr);
+    share->MainWnd = HandleToField(reinterpret_cast<uintptr_t>(receiver));
+    LookPublisher look;
+    ASSERT_TRUE(look.publish(receiver, CurrentLookSource()));  // active: the stripes; inactive: the gradient
+
+    for (const Kind& kind : kinds) {
+        HWND window = CreateWindowExW(kind.exStyle, L"OnePainter", L"A\u2022B \u20AC \uD55C\uAD6D\uC5B4 caf\u00E9",
+                                      kind.style | WS_VISIBLE, 120, 120, 400, 300, nullptr, nullptr, nullptr, nullptr);
+        for (bool active : {true, false}) {
+            SetForegroundWindow(active ? window : receiver);
+            PumpUntilQuiet(100);
+            SendMessageW(window, WM_NCPAINT, 1, 0);  // the system's look
+            PaintCaption(window, true);
+            PumpUntilQuiet(100);
+            const Capture outside = CaptureWindow(window);
+            SendMessageW(window, WM_NCPAINT, 1, 0);
+            CWPRETSTRUCT observed{0, 1, 0, WM_NCPAINT, window};
+            CALLWNDPROCRETHookProc(HC_ACTION, 0, reinterpret_cast<LPARAM>(&observed));
+            PumpUntilQuiet(100);
+            EXPECT_TRUE(CaptureWindow(window) == outside) << "style " << std::hex << kind.style << " ex "
+                                                          << kind.exStyle << (active ? " active" : " inactive");
+        }
+        DestroyWindow(window);
+    }
+    look.withdraw();
+    UnmapViewOfFile(share);
+    CloseHandle(record);
+    DestroyWindow(receiver);
+}
