@@ -50,13 +50,16 @@ const CaptionMetrics& MetricsOf(LookHold& hold, HWND window) noexcept
     return hold.metrics;
 }
 
-// The look the system has just drawn: for WM_NCACTIVATE its wParam (the
-// foreground may not have changed yet); a top-level window in front is
-// active; an MDI child is when its frame is in front and names it active.
+// The look the system has just drawn: for WM_NCACTIVATE and WM_ACTIVATE
+// their wParam (the foreground may not have changed yet); a top-level window
+// in front is active; an MDI child is when its frame is in front and names it
+// active.
 bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
 {
     if (observed.message == WM_NCACTIVATE)
         return observed.wParam != 0;
+    if (observed.message == WM_ACTIVATE && !(style & WS_CHILD))
+        return LOWORD(observed.wParam) != WA_INACTIVE;
     HWND window = observed.hwnd;
     if (!(style & WS_CHILD))
         return GetForegroundWindow() == window;
