@@ -95,17 +95,13 @@ TEST_F(MainFormTest, SessionEndInsideAHandlerFreesNothingInUse)
     SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
         KillTimer(nullptr, timer);
         HWND dialog = FindWindowA("TDlgOption", nullptr);
-        EnumChildWindows(
-            dialog,
-            [](HWND item, LPARAM) -> BOOL {  // the active look's "Windows デフォルト"
-                char text[32] = {};
-                GetWindowTextA(item, text, sizeof text);
-                if (std::strcmp(text, "Windows \x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67") != 0)
-                    return TRUE;
+        EnumChildWindows(dialog, [](HWND item, LPARAM) -> BOOL {  // both looks' "Windows デフォルト"
+            char text[32] = {};
+            GetWindowTextA(item, text, sizeof text);
+            if (std::strcmp(text, "Windows \x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67") == 0)
                 SendMessageA(item, BM_CLICK, 0, 0);
-                return FALSE;
-            },
-            0);
+            return TRUE;
+        }, 0);
         SendMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
