@@ -133,6 +133,14 @@ void TFrmMain::PublishLook()
         SelfPaintingOn = false;  // painted from here, as where no hook runs
 }
 
+void TFrmMain::ShowLook()
+{
+    if (shutDown_)
+        return;  // the captions are the system's from then on
+    PublishLook();
+    SweepWindows(true);
+}
+
 void TFrmMain::FormDestroy()
 {
     ui::Application& application = ui::Application::instance();
@@ -158,8 +166,13 @@ LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (notifications_)
             notifications_->handleMessage(message, wParam, lParam);
         return 0;
-    case UM_WINDOWPOSCHANGED:
     case WM_TIMER:
+        if (wParam == PreviewTimer && preview_) {
+            preview_->timerFired();
+            return 0;
+        }
+        [[fallthrough]];
+    case UM_WINDOWPOSCHANGED:
         if (notifications_ && notifications_->handleMessage(message, wParam, lParam))
             return 0;
         break;
@@ -209,6 +222,7 @@ void TFrmMain::ItemOptionClick()
         std::unique_ptr<TDlgOption>& dialog;
         ~Close()
         {
+            form->preview_.reset();
             form->tskMenu_->item(ItemOption).enabled = true;
             dialog.reset();
         }
@@ -216,8 +230,18 @@ void TFrmMain::ItemOptionClick()
     dialog->Fill(Settings, *NormalFont, *ToolFont);
     dialog->FillExclusions(ExcludedPrograms, RunningProgramNames);
     dialog->UpdateFontLabels();
-    if (dialog->ShowModal() != ModalOk || shutDown_)
+    // Each choice shown at once on every caption, the program's own look
+    // left as it is: it is what a session's end saves, and what CANCEL shows again.
+    preview_ = std::make_unique<OptionPreview>(
+        handle(), LookChoice{Settings, NormalFont->attributes(), ToolFont->attributes()}, [this] { ShowLook(); });
+    dialog->onChoice = [this, shown = dialog.get()] { preview_->choose(shown->Candidate()); };
+    const int result = dialog->ShowModal();
+    const bool previewed = preview_->end();
+    if (result != ModalOk || shutDown_) {
+        if (previewed)
+            ShowLook();
         return;
+    }
     dialog->CopyBack(Settings, *NormalFont, *ToolFont);
     // Programs left alone from now on go back to the system's look at once;
     // those no longer left alone are painted by the sweep.

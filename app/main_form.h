@@ -7,6 +7,7 @@
 
 #include "app/caption_notifications.h"
 #include "app/mends.h"
+#include "app/option_preview.h"
 #include "app/task_tray.h"
 #include "publish/look_publisher.h"
 #include "settings/option_dialog.h"
@@ -50,6 +51,9 @@ private:
     // The present look published for the windows to paint their own captions
     // with, or withdrawn where they cannot.
     void PublishLook();
+    // The look shown now (the program's own, or the dialog's candidate) on
+    // every caption: published, and every frame repainted. Nothing once shut down.
+    void ShowLook();
     void CreateDrawingObjects();
     void FreeDrawingObjects();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -63,6 +67,7 @@ private:
     bool shutDown_ = false;
     bool sessionEnding_ = false;
     OptionPickers pickers_;
+    std::unique_ptr<OptionPreview> preview_;  // while the options dialog is open
 };
 
 } // namespace lume

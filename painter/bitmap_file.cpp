@@ -11,11 +11,11 @@ namespace lume {
 
 namespace {
 
-[[noreturn]] void CannotOpen(const std::string& path)
+std::string CannotOpen(const std::string& path)
 {
     std::string message = texts::CannotOpenFileFormat;
     message.replace(message.find("%s"), 2, path);
-    throw UserError(message);
+    return message;
 }
 
 bool ReadAt(HANDLE file, uint64_t offset, void* into, DWORD bytes)
@@ -31,28 +31,41 @@ bool ReadAt(HANDLE file, uint64_t offset, void* into, DWORD bytes)
 
 SurfaceBitmap ReadBitmapFile(const std::string& path)
 {
+    std::string error;
+    std::optional<SurfaceBitmap> bitmap = TryReadBitmapFile(path, error);
+    if (!bitmap)
+        throw UserError(error);
+    return std::move(*bitmap);
+}
+
+std::optional<SurfaceBitmap> TryReadBitmapFile(const std::string& path, std::string& error)
+{
+    auto failed = [&error](std::string message) {
+        error = std::move(message);
+        return std::nullopt;
+    };
     // The path is cp932 text, as the options file holds it, on every system.
     HANDLE opened = CreateFileW(ui::Widened(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE)
-        CannotOpen(path);
+        return failed(CannotOpen(path));
     ui::KernelHandle file(opened);
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size))
-        CannotOpen(path);
+        return failed(CannotOpen(path));
     const uint64_t fileSize = static_cast<uint64_t>(size.QuadPart);
 
     std::vector<uint8_t> head(static_cast<size_t>(std::min<uint64_t>(fileSize, BmpHeadBytes)));
     if (!head.empty() && !ReadAt(file.get(), 0, head.data(), static_cast<DWORD>(head.size())))
-        throw UserError(texts::StreamReadError);
+        return failed(texts::StreamReadError);
     const BmpCheck check = CheckBmpHeader(head.data(), head.size(), fileSize);
     switch (check.verdict) {
     case BmpVerdict::Empty:
-        return {};
+        return SurfaceBitmap{};
     case BmpVerdict::Invalid:
-        throw UserError(texts::InvalidBitmap);
+        return failed(texts::InvalidBitmap);
     case BmpVerdict::CutShort:
-        throw UserError(texts::StreamReadError);
+        return failed(texts::StreamReadError);
     case BmpVerdict::Valid:
         break;
     }
@@ -61,17 +74,17 @@ SurfaceBitmap ReadBitmapFile(const std::string& path)
     const BmpLayout& layout = check.layout;
     std::vector<uint8_t> pixels(static_cast<size_t>(layout.pixelBytes));
     if (!ReadAt(file.get(), layout.pixelOffset, pixels.data(), static_cast<DWORD>(pixels.size())))
-        throw UserError(texts::StreamReadError);
+        return failed(texts::StreamReadError);
 
     const int32_t rows = layout.height < 0 ? -layout.height : layout.height;
     SurfaceBitmap bitmap = NewSurfaceBitmap(layout.width, rows);
     ui::MemoryDc memory(bitmap.bitmap.get());
     if (!memory.get())
-        throw UserError(texts::InvalidBitmap);
+        return failed(texts::InvalidBitmap);
     int copied = StretchDIBits(memory.get(), 0, 0, layout.width, rows, 0, 0, layout.width, rows, pixels.data(),
                                reinterpret_cast<const BITMAPINFO*>(head.data() + 14), DIB_RGB_COLORS, SRCCOPY);
     if (copied == 0)
-        throw UserError(texts::InvalidBitmap);
+        return failed(texts::InvalidBitmap);
     return bitmap;
 }
 

@@ -2,8 +2,8 @@
 // rectangle, styles and active state.
 #include "core/win_constants.h"
 #include "painter/painter.h"
+#include "painter/shown_look.h"
 #include "painter/window_dpi.h"
-#include "settings/settings.h"
 
 namespace lume {
 
@@ -66,7 +66,7 @@ CaptionLayout ComputeCaptionLayout(HWND window, uint32_t style)
     GetWindowRect(window, &frame);
     auto exStyle = static_cast<uint32_t>(GetWindowLongA(window, GWL_EXSTYLE));
     CaptionLayout layout = LayoutCaption(frame.right - frame.left, frame.bottom - frame.top, style, exStyle,
-                                         MetricsForWindow(window, CachedMetrics), Settings,
+                                         MetricsForWindow(window, CachedMetrics), *ShownLook().settings,
                                          IsCaptionActive(window, style));
     layout.WindowRect = {frame.left, frame.top, frame.right, frame.bottom};
     return layout;
@@ -80,7 +80,7 @@ CaptionLayout WithLook(HWND window, const CaptionLayout& layout, bool active)
 {
     const Rect& frame = layout.WindowRect;
     CaptionLayout other = LayoutCaption(frame.width(), frame.height(), layout.Style, layout.ExStyle,
-                                        MetricsForWindow(window, CachedMetrics), Settings, active);
+                                        MetricsForWindow(window, CachedMetrics), *ShownLook().settings, active);
     other.WindowRect = frame;
     return other;
 }

@@ -31,32 +31,36 @@ std::vector<uint8_t> ResolvedFont(HFONT font)
     return {bytes, bytes + sizeof description};
 }
 
-SurfacePixels PixelsOf(bool active)
+SurfacePixels PixelsOf(const LookParts& look, bool active)
 {
-    const SurfaceBitmap* surface = Surfaces ? SurfaceOf(active) : nullptr;
+    const CaptionLook& settings = active ? look.settings->Active : look.settings->Inactive;
+    const SurfaceBitmap* surface = look.surfaces ? SurfaceOf(*look.surfaces, settings, active) : nullptr;
     if (!surface || !surface->pixels)
         return {};
-    return {(active ? Settings.Active : Settings.Inactive).Surface, surface->width, surface->height, surface->pixels};
+    return {settings.Surface, surface->width, surface->height, surface->pixels};
 }
 
 } // namespace
 
-LookSource CurrentLookSource()
+LookSource LookSourceOf(const LookParts& look, const ExclusionList& leftAlone)
 {
     GdiFlush();  // the surfaces' pixels as drawn
+    const CaptionSettings& settings = *look.settings;
     LookSource source;
-    source.common = Settings.Common;
-    source.colours[InactiveLook] = {Settings.Inactive.Letter, Settings.Inactive.Shadow};
-    source.colours[ActiveLook] = {Settings.Active.Letter, Settings.Active.Shadow};
-    source.surfaces[InactiveLook] = PixelsOf(false);
-    source.surfaces[ActiveLook] = PixelsOf(true);
-    if (NormalFont)
-        source.fonts[NormalFontIndex] = ResolvedFont(NormalFont->handle());
-    if (ToolFont)
-        source.fonts[ToolFontIndex] = ResolvedFont(ToolFont->handle());
+    source.common = settings.Common;
+    source.colours[InactiveLook] = {settings.Inactive.Letter, settings.Inactive.Shadow};
+    source.colours[ActiveLook] = {settings.Active.Letter, settings.Active.Shadow};
+    source.surfaces[InactiveLook] = PixelsOf(look, false);
+    source.surfaces[ActiveLook] = PixelsOf(look, true);
+    if (look.normalFont)
+        source.fonts[NormalFontIndex] = ResolvedFont(look.normalFont->handle());
+    if (look.toolFont)
+        source.fonts[ToolFontIndex] = ResolvedFont(look.toolFont->handle());
     source.metrics = CachedSystemMetrics;
-    source.leftAlone = ExcludedPrograms.names();
+    source.leftAlone = leftAlone.names();
     return source;
 }
+
+LookSource CurrentLookSource() { return LookSourceOf(ShownLook(), ExcludedPrograms); }
 
 } // namespace lume

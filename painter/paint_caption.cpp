@@ -9,6 +9,7 @@
 #include "painter/caption_dc.h"
 #include "painter/composition_bitmap.h"
 #include "painter/painter.h"
+#include "painter/shown_look.h"
 #include "painter/surfaces.h"
 #include "painter/window_dpi.h"
 #include "painter/window_program.h"
@@ -22,9 +23,9 @@ constexpr int ClassNameBytes = 15;
 constexpr int WindowTextUnits = 257;
 constexpr size_t KnownClassesLimit = 4096;
 
-const ui::Font& FontOf(const CaptionLayout& layout)
+const ui::Font& FontOf(const LookParts& look, const CaptionLayout& layout)
 {
-    return layout.CaptionFont == CaptionFontKind::Tool ? *ToolFont : *NormalFont;
+    return layout.CaptionFont == CaptionFontKind::Tool ? *look.toolFont : *look.normalFont;
 }
 
 // The memory bitmap every caption is composed in.
@@ -76,21 +77,24 @@ void PaintCaption(HWND window, bool fullRepaint, uint32_t style)
     }
     const WindowDpiContext dpiContext(window);  // its rectangle, metrics and DC at its own DPI
     const CaptionLayout layout = ComputeCaptionLayout(window, style);
+    const LookParts look = ShownLook();
 
     const CompositionBands bands = ComposedBands(layout);
     if (!Composition.prepare(bands.top.width(), bands.height()))
         return;
-    const HFONT font = FontOf(layout).handle();  // without it the later steps are left out
+    const HFONT font = FontOf(look, layout).handle();  // without it the later steps are left out
     ui::WindowDc dc = CaptionDc(window, layout, fullRepaint, font != nullptr);
     if (!dc)
         return;
     const std::wstring title = font ? TitleOf(window) : std::wstring();
-    const SurfaceBitmap* prepared = SurfaceOf(layout.IsActive);
+    const CaptionLook& settings = layout.IsActive ? look.settings->Active : look.settings->Inactive;
+    const SurfaceBitmap* prepared = SurfaceOf(*look.surfaces, settings, layout.IsActive);
     const ui::MemoryDc source(prepared ? prepared->bitmap.get() : nullptr);
-    const SurfaceSource surface{prepared ? (layout.IsActive ? Settings.Active : Settings.Inactive).Surface : SurfaceKind::Default, source.get(),
+    const SurfaceSource surface{prepared ? settings.Surface : SurfaceKind::Default, source.get(),
                                 prepared ? prepared->width : 0, prepared ? prepared->height : 0};
     ComposeCaption(Composition.dib(), layout, bands, surface,
-                   {font, title.c_str(), static_cast<uint32_t>(title.size()), Settings.Common.ShadowShift}, dc.get());
+                   {font, title.c_str(), static_cast<uint32_t>(title.size()), look.settings->Common.ShadowShift},
+                   dc.get());
     if (!IsShown(window, StyleOf(window)))
         return;  // hidden meanwhile: nothing is drawn on it
     // Only the pixels the steps set reach the window.

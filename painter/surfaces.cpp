@@ -13,8 +13,6 @@ namespace {
 
 HBITMAP SubstitutePicture;  // borrowed from the application
 
-const CaptionLook& LookOf(bool active) { return active ? Settings.Active : Settings.Inactive; }
-
 SurfaceBitmap CopyOfPicture(HBITMAP picture)
 {
     BITMAP info{};
@@ -25,6 +23,33 @@ SurfaceBitmap CopyOfPicture(HBITMAP picture)
     if (source.get() && target.get())
         BitBlt(target.get(), 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
     return copy;
+}
+
+SurfaceBitmap GradientSurface(const CaptionLook& look)
+{
+    SurfaceBitmap gradient = NewSurfaceBitmap(GradientWidth, GradientHeight);
+    if (!gradient.bitmap)
+        return gradient;
+    GdiFlush();
+    for (int32_t column = 0; column < GradientWidth; ++column) {
+        Color color = GradientColumn(look.Left, look.Right, column);
+        uint32_t pixel = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+        for (int32_t row = 0; row < GradientHeight; ++row)
+            gradient.pixels[row * GradientWidth + column] = pixel;
+    }
+    return gradient;
+}
+
+// Read aside, so that a file that fails leaves the old bitmap as it was.
+SurfaceBitmap TextureSurface(const std::string& path, TextureFailure onFailure)
+{
+    if (path.empty() || !FileExists(path))
+        return CopyOfPicture(SubstitutePicture);
+    if (onFailure == TextureFailure::Raise)
+        return ReadBitmapFile(path);
+    std::string error;
+    std::optional<SurfaceBitmap> texture = TryReadBitmapFile(path, error);
+    return texture ? std::move(*texture) : CopyOfPicture(SubstitutePicture);
 }
 
 } // namespace
@@ -44,15 +69,17 @@ SurfaceBitmap NewSurfaceBitmap(int32_t width, int32_t height)
 
 void SetSubstituteTexture(HBITMAP picture) { SubstitutePicture = picture; }
 
-void BuildCaptionSurfaces()
+void BuildSurfaces(const CaptionSettings& settings, CaptionSurfaces& surfaces, TextureFailure onFailure)
 {
     for (bool active : {true, false}) {
-        switch (LookOf(active).Surface) {
+        const CaptionLook& look = active ? settings.Active : settings.Inactive;
+        switch (look.Surface) {
         case SurfaceKind::Gradation:
-            BuildGradientSurface(active);
+            if (SurfaceBitmap gradient = GradientSurface(look); gradient.bitmap)
+                (active ? surfaces.ActiveGradient : surfaces.InactiveGradient) = std::move(gradient);
             break;
         case SurfaceKind::Texture:
-            LoadTextureSurface(active);
+            (active ? surfaces.ActiveTexture : surfaces.InactiveTexture) = TextureSurface(look.Texture, onFailure);
             break;
         case SurfaceKind::Default:
             break;
@@ -60,37 +87,15 @@ void BuildCaptionSurfaces()
     }
 }
 
-void BuildGradientSurface(bool active)
-{
-    const CaptionLook& look = LookOf(active);
-    SurfaceBitmap gradient = NewSurfaceBitmap(GradientWidth, GradientHeight);
-    if (!gradient.bitmap)
-        return;
-    GdiFlush();
-    for (int32_t column = 0; column < GradientWidth; ++column) {
-        Color color = GradientColumn(look.Left, look.Right, column);
-        uint32_t pixel = ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
-        for (int32_t row = 0; row < GradientHeight; ++row)
-            gradient.pixels[row * GradientWidth + column] = pixel;
-    }
-    (active ? Surfaces->ActiveGradient : Surfaces->InactiveGradient) = std::move(gradient);
-}
+void BuildCaptionSurfaces() { BuildSurfaces(Settings, *Surfaces, TextureFailure::Raise); }
 
-void LoadTextureSurface(bool active)
+const SurfaceBitmap* SurfaceOf(const CaptionSurfaces& surfaces, const CaptionLook& look, bool active)
 {
-    const std::string& path = LookOf(active).Texture;
-    // Built aside, so that a file that fails leaves the old bitmap as it was.
-    SurfaceBitmap texture = !path.empty() && FileExists(path) ? ReadBitmapFile(path) : CopyOfPicture(SubstitutePicture);
-    (active ? Surfaces->ActiveTexture : Surfaces->InactiveTexture) = std::move(texture);
-}
-
-const SurfaceBitmap* SurfaceOf(bool active)
-{
-    switch (LookOf(active).Surface) {
+    switch (look.Surface) {
     case SurfaceKind::Gradation:
-        return active ? &Surfaces->ActiveGradient : &Surfaces->InactiveGradient;
+        return active ? &surfaces.ActiveGradient : &surfaces.InactiveGradient;
     case SurfaceKind::Texture:
-        return active ? &Surfaces->ActiveTexture : &Surfaces->InactiveTexture;
+        return active ? &surfaces.ActiveTexture : &surfaces.InactiveTexture;
     case SurfaceKind::Default:
         break;
     }

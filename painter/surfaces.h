@@ -9,6 +9,7 @@
 
 #include "core/geometry.h"
 #include "compose/caption_layout.h"
+#include "settings/caption_settings.h"
 #include "ui/handles.h"
 
 namespace lume {
@@ -36,15 +37,19 @@ extern std::unique_ptr<CaptionSurfaces> Surfaces;
 // The built-in stripes, handed over by the application (borrowed) and withdrawn with nullptr.
 void SetSubstituteTexture(HBITMAP picture);
 
-// Active group first, then inactive: a gradient, a texture or nothing. A
-// texture that fails to load raises its UserError and stops the build there;
-// that bitmap keeps what it held.
-void BuildCaptionSurfaces();
-void BuildGradientSurface(bool active);
-void LoadTextureSurface(bool active);
+// What a texture file that fails to load does to a build.
+enum class TextureFailure {
+    Raise,       // its UserError stops the build there; that bitmap keeps what it held
+    Substitute,  // the substitute picture in its place, quietly (a preview)
+};
 
-// The prepared surface of a look, as the program built it (none for the
-// system's own background).
-const SurfaceBitmap* SurfaceOf(bool active);
+// Active group first, then inactive, for `settings` into `surfaces`: a
+// gradient, a texture or nothing.
+void BuildSurfaces(const CaptionSettings& settings, CaptionSurfaces& surfaces, TextureFailure onFailure);
+// The same for the program's settings into its surfaces, raising.
+void BuildCaptionSurfaces();
+
+// The prepared surface of a look in `surfaces` (none for the system's own background).
+const SurfaceBitmap* SurfaceOf(const CaptionSurfaces& surfaces, const CaptionLook& look, bool active);
 
 } // namespace lume

@@ -200,6 +200,7 @@ int TDlgOption::currentPage() const
 int TDlgOption::ShowModal()
 {
     modalResult_ = 0;
+    shown_ = true;
     showPage(0);
     EnableWindow(owner_, FALSE);
     ShowWindow(handle(), SW_SHOW);
@@ -217,15 +218,40 @@ int TDlgOption::ShowModal()
             DispatchMessageW(&message);
         }
     }
+    shown_ = false;
     EnableWindow(owner_, TRUE);
     ShowWindow(handle(), SW_HIDE);
     return modalResult_;
+}
+
+bool TDlgOption::isChoice(const std::string& name, WORD notification) const
+{
+    auto is = [&name](const char* prefix) { return name.rfind(prefix, 0) == 0; };
+    switch (notification) {
+    case BN_CLICKED:  // a surface's radio item, or a button check box
+        return (is("Grp") && name.find("Surface.") != std::string::npos) || is("ChkBoxDrawNo");
+    case EN_CHANGE:  // an offset or the shadow length, typed or stepped
+        return is("SpinEdt") && name.find('.') == std::string::npos;
+    case EN_KILLFOCUS:  // a texture path typed, when its box is left
+        return is("Edt") && name.find("Texture") != std::string::npos;
+    default:
+        return false;
+    }
+}
+
+void TDlgOption::chose()
+{
+    if (shown_ && onChoice)
+        onChoice();
 }
 
 LRESULT TDlgOption::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND: {
+        auto name = names_.find(LOWORD(wParam));
+        if (name != names_.end() && isChoice(name->second, HIWORD(wParam)))
+            chose();
         if (HIWORD(wParam) != BN_CLICKED)
             break;
         const int id = LOWORD(wParam);
@@ -241,7 +267,6 @@ LRESULT TDlgOption::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             CancelBtnClick();
             return 0;
         }
-        auto name = names_.find(id);
         if (name != names_.end()) {
             auto click = clicks_.find(name->second);
             if (click != clicks_.end() && click->second)

@@ -30,6 +30,15 @@ struct OptionPickers {
 };
 OptionPickers PlatformPickers();
 
+// A look as the dialog's controls describe it: the settings as CopyBack gives
+// them, and the two working fonts.
+struct LookChoice {
+    CaptionSettings settings;
+    ui::FontSpec normalFont;
+    ui::FontSpec toolFont;
+    bool operator==(const LookChoice&) const = default;
+};
+
 constexpr int ModalOk = 1;
 constexpr int ModalCancel = 2;
 
@@ -42,6 +51,14 @@ public:
     void Fill(const CaptionSettings& settings, const ui::Font& normalFont, const ui::Font& toolFont);
     // Step 8's copy: the controls and working fonts back into the settings.
     void CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const;
+    // What the controls describe now, on the settings given to Fill: CopyBack's
+    // copy, but quiet (a texture path the options file cannot hold keeps the
+    // old one without a message).
+    LookChoice Candidate() const;
+    // Called while the dialog is shown, after each choice that changes the look:
+    // a surface, a colour, a texture (picked, or typed and left), a font, an
+    // offset or the shadow length (typed or stepped), a button check box.
+    std::function<void()> onChoice;
     void UpdateFontLabels();
     // The programs that now show captioned windows, as the shell finds them.
     using RunningPrograms = std::function<std::vector<std::u16string>()>;
@@ -95,7 +112,11 @@ private:
     void PickFile(const std::string& edit);
     void PickFont(ui::Font& font);
     void setSwatchColor(const std::string& name, COLORREF color);
-    std::string texturePath(const std::string& edit, const std::string& old) const;
+    void copySettings(CaptionSettings& settings, bool quiet) const;
+    std::string texturePath(const std::string& edit, const std::string& old, bool quiet) const;
+    // The look may have changed: reported while the dialog is shown.
+    void chose();
+    bool isChoice(const std::string& name, WORD notification) const;
     void showExclusions();
     bool addExclusion(std::u16string_view typed);
     void setChecked(const std::string& name, bool checked);
@@ -112,6 +133,8 @@ private:
     std::map<HWND, int> pageOf_;         // page window -> page index
     std::map<std::string, std::function<void()>> clicks_;
     int modalResult_ = 0;
+    bool shown_ = false;
+    CaptionSettings filled_;  // what Fill was given, under the candidates
     ExclusionList exclusions_;
     RunningPrograms runningPrograms_;
 };

@@ -68,6 +68,7 @@ void TDlgOption::Fill(const CaptionSettings& settings, const ui::Font& normalFon
         setSwatchColor("Pnl" + look + "LED", group->LED);
         setText("Edt" + look + "Texture", group->Texture);
     }
+    filled_ = settings;
     const CommonSettings& common = settings.Common;
     FontNormal.assign(normalFont.attributes());
     setText("SpinEdtXShiftNormal", std::to_string(common.NormalXShift));
@@ -83,6 +84,20 @@ void TDlgOption::Fill(const CaptionSettings& settings, const ui::Font& normalFon
 
 void TDlgOption::CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const
 {
+    copySettings(settings, false);
+    normalFont.assign(FontNormal.attributes());
+    toolFont.assign(FontTool.attributes());
+}
+
+LookChoice TDlgOption::Candidate() const
+{
+    LookChoice choice{filled_, FontNormal.attributes(), FontTool.attributes()};
+    copySettings(choice.settings, true);
+    return choice;
+}
+
+void TDlgOption::copySettings(CaptionSettings& settings, bool quiet) const
+{
     for (const auto& [look, group] : {std::pair<std::string, CaptionLook*>{"Act", &settings.Active},
                                       std::pair<std::string, CaptionLook*>{"Inact", &settings.Inactive}}) {
         int surface = selectedItem("Grp" + look + "Surface");
@@ -93,13 +108,11 @@ void TDlgOption::CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::F
         group->Left = swatchColor("Pnl" + look + "Left");
         group->Right = swatchColor("Pnl" + look + "Right");
         group->LED = swatchColor("Pnl" + look + "LED");
-        group->Texture = texturePath("Edt" + look + "Texture", group->Texture);
+        group->Texture = texturePath("Edt" + look + "Texture", group->Texture, quiet);
     }
     CommonSettings& common = settings.Common;
-    normalFont.assign(FontNormal.attributes());
     common.NormalXShift = spinValue("SpinEdtXShiftNormal");
     common.NormalYShift = spinValue("SpinEdtYShiftNormal");
-    toolFont.assign(FontTool.attributes());
     common.ToolXShift = spinValue("SpinEdtXShiftTool");
     common.ToolYShift = spinValue("SpinEdtYShiftTool");
     common.ShadowShift = spinValue("SpinEdtShadow");
@@ -108,13 +121,14 @@ void TDlgOption::CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::F
     common.SBNoCust = checked("ChkBoxSBNoCust");
 }
 
-std::string TDlgOption::texturePath(const std::string& edit, const std::string& old) const
+std::string TDlgOption::texturePath(const std::string& edit, const std::string& old, bool quiet) const
 {
     // The options file holds cp932 text: a path it cannot hold is never
     // saved with "?" in it.
     if (auto path = ui::Cp932Path(ui::WindowText(control(edit))))
         return *path;
-    ui::Application::instance().showError(texts::NotInOptionsFile);
+    if (!quiet)
+        ui::Application::instance().showError(texts::NotInOptionsFile);
     return old;
 }
 
@@ -131,23 +145,30 @@ void TDlgOption::UpdateFontLabels()
 void TDlgOption::PickColor(const std::string& swatch)
 {
     COLORREF color = swatchColor(swatch);
-    if (pickers_.pickColor(handle(), color, customColors_))
+    if (pickers_.pickColor(handle(), color, customColors_)) {
         setSwatchColor(swatch, color);
+        chose();
+    }
 }
 
 void TDlgOption::PickFile(const std::string& edit)
 {
     std::string path = text(edit);
-    if (pickers_.pickFile(handle(), path))
+    if (pickers_.pickFile(handle(), path)) {
         setText(edit, path);
+        chose();
+    }
 }
 
 void TDlgOption::PickFont(ui::Font& font)
 {
     ui::FontSpec attributes = font.attributes();
-    if (pickers_.pickFont(handle(), attributes))
+    const bool confirmed = pickers_.pickFont(handle(), attributes);
+    if (confirmed)
         font.assign(attributes);
     UpdateFontLabels();
+    if (confirmed)
+        chose();
 }
 
 } // namespace lume

@@ -38,16 +38,8 @@ painted "Other program" || fail "the other program lost its caption"
 
 focus_desktop
 open_exclude_page() {
-  open_menu
-  click_item 3
-  wait_until 5 probe visible TDlgOption || fail "no options dialog"
-  read -r tl tt _ _ < <(probe childrect TDlgOption SysTabControl32 - 0)
-  xdotool mousemove $((tl + 20)) $((tt + 10)) click 1 key Right Right Right Right
-  sleep 0.3
-}
-click_control() {  # ROOTCLASS CLASS TEXT INDEX
-  read -r l t r b < <(probe childrect "$@")
-  xdotool mousemove $(( (l + r) / 2 )) $(( (t + b) / 2 )) click 1
+  open_options
+  show_page 4
 }
 close_dialog() {  # OK | CANCEL
   click_control TDlgOption Button "$1" 0

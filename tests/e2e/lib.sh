@@ -75,15 +75,35 @@ start_lumelume() {
   wait_until 10 probe tray || fail "the program did not start"
 }
 
-# close_options BUTTON: the options dialog, opened from the tray menu, closed
-# by a real click on BUTTON (OK or CANCEL).
-close_options() {
-  local l t r b
+# The options dialog, opened from the tray menu.
+open_options() {
   open_menu
   click_item 3
   wait_until 5 probe visible TDlgOption || fail "no options dialog"
   sleep 0.3
-  read -r l t r b < <(probe childrect TDlgOption Button "$1" 0)
+}
+# click_control ROOTCLASS CLASS TEXT|- INDEX: a real click on the middle of that descendant.
+click_control() {
+  local l t r b
+  read -r l t r b < <(probe childrect "$@")
   xdotool mousemove $(( (l + r) / 2 )) $(( (t + b) / 2 )) click 1
+}
+# show_page N: the dialog's page N (0 "アクティブ", 1 "非アクティブ", ...), by its tabs.
+show_page() {
+  local tl tt
+  read -r tl tt _ _ < <(probe childrect TDlgOption SysTabControl32 - 0)
+  xdotool mousemove $((tl + 20)) $((tt + 10)) click 1
+  [ "$1" = 0 ] || xdotool key --repeat "$1" Right
+  sleep 0.3
+}
+# close_options BUTTON: the options dialog, opened from the tray menu, closed
+# by a real click on BUTTON (OK or CANCEL).
+close_options() {
+  open_options
+  click_control TDlgOption Button "$1" 0
   wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' visible TDlgOption" || fail "the dialog stayed after $1"
+}
+# ini_value FILE SECTION KEY: the key's value in that section of an options file.
+ini_value() {
+  tr -d '\r' < "$1" | awk -v s="[$2]" -v k="$3=" '/^\[/ { in_s = ($0 == s) } in_s && index($0, k) == 1 { print substr($0, length(k) + 1); exit }'
 }

@@ -88,18 +88,29 @@ TEST_F(MainFormTest, SessionEndInsideAHandlerFreesNothingInUse)
     form.reset();
     SelfPaintingOn = true;
 
-    // Inside the options dialog, which is then closed with OK.
+    // Inside the options dialog, showing a choice, which is then closed with OK.
     form = std::make_unique<TFrmMain>();
     static HWND mainWindow;
     mainWindow = form->handle();
     SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
         KillTimer(nullptr, timer);
+        HWND dialog = FindWindowA("TDlgOption", nullptr);
+        EnumChildWindows(dialog, [](HWND item, LPARAM) -> BOOL {  // both looks' "Windows デフォルト"
+            char text[32] = {};
+            GetWindowTextA(item, text, sizeof text);
+            if (std::strcmp(text, "Windows \x83\x66\x83\x74\x83\x48\x83\x8b\x83\x67") == 0)
+                SendMessageA(item, BM_CLICK, 0, 0);
+            return TRUE;
+        }, 0);
         SendMessageA(mainWindow, WM_ENDSESSION, TRUE, 0);
-        PostMessageA(FindWindowA("TDlgOption", nullptr), WM_COMMAND, IDOK, 0);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     form->ItemOptionClick();
     EXPECT_EQ(FindWindowA("TDlgOption", nullptr), nullptr);
     EXPECT_TRUE(TakeQuit());
+    char surface[16] = {};
+    GetPrivateProfileStringA("Active", "Surface", "", surface, sizeof surface, Ini().c_str());
+    EXPECT_STREQ(surface, "Gradation") << "the session's end saved the choice shown, not the settings";
     form.reset();
     DestroyWindow(window);
 }
