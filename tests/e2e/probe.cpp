@@ -43,8 +43,7 @@
 //   probe texts CLASS            the texts of a window of CLASS, its descendants and its tabs,
 //                                one a line
 //   probe ansiread TEXT          TEXT as an ANSI read gives it back in the system's code page
-//   probe drawsame FACE HEIGHT TEXT   exit 0 when TEXT drawn in UTF-16 gives the pixels of its
-//                                ANSI read drawn by the ANSI call, in that font
+//   probe codepage               the system's ANSI code page
 //
 // Texts in arguments and output are UTF-8, whatever the system's code page.
 #include <windows.h>
@@ -670,46 +669,6 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
     return 0;
 }
 
-// Draws the text by the ANSI call (its ANSI read) and by the wide call, each
-// on white in a bitmap of its own, and compares the pixels.
-int DrawSame(const std::string& face, int height, const std::string& utf8)
-{
-    const std::wstring wide = Wide(utf8);
-    std::string ansi(wide.size() * 4 + 1, '\0');
-    ansi.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                                        ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr)));
-    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, Wide(face).c_str());
-    HDC screen = GetDC(nullptr);
-    std::vector<uint32_t> seen[2];
-    for (int way = 0; way < 2; ++way) {
-        constexpr int Width = 800, Height = 60;
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(screen);
-        HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        HGDIOBJ oldFont = SelectObject(dc, font);
-        RECT all{0, 0, Width, Height};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetBkMode(dc, TRANSPARENT);
-        if (way == 0)
-            ExtTextOutA(dc, 4, 4, ETO_CLIPPED, &all, ansi.data(), static_cast<UINT>(ansi.size()), nullptr);
-        else
-            ExtTextOutW(dc, 4, 4, ETO_CLIPPED, &all, wide.data(), static_cast<UINT>(wide.size()), nullptr);
-        GdiFlush();
-        const auto* pixels = static_cast<const uint32_t*>(bits);
-        seen[way].assign(pixels, pixels + Width * Height);
-        SelectObject(dc, oldFont);
-        SelectObject(dc, oldBitmap);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    ReleaseDC(nullptr, screen);
-    DeleteObject(font);
-    return seen[0] == seen[1] ? 0 : 1;
-}
-
 // Every text a user reads in the window: its own, its descendants', and the
 // items of its tab controls, which live in its process.
 int Texts(const std::string& className)
@@ -839,8 +798,10 @@ int main()
         return Blink(args[1], args[2], {args.begin() + 3, args.end()});
     if (is("ownwindows", 2))
         return CountOwnWindows(args[1]);
-    if (is("drawsame", 4))
-        return DrawSame(args[1], std::atoi(args[2].c_str()), args[3]);
+    if (is("codepage", 1)) {
+        std::printf("%u\n", GetACP());
+        return 0;
+    }
     if (is("texts", 2))
         return Texts(args[1]);
     if (is("ansiread", 2)) {
