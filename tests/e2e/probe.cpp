@@ -23,7 +23,8 @@
 //                                (HOW: destroy | hide | move), creates FILE, and stays 3 s
 //   probe childrect ROOTCLASS CLASS TEXT|- N   the screen rectangle of the Nth matching descendant
 //   probe settext ROOTCLASS CLASS TEXT|- N NEWTEXT   sets that descendant's text
-//   probe menuitems              the open menu's text bands: "top bottom black|grey", top to bottom
+//   probe menuitems [TEXT]       the open menu's text bands: "top bottom black|grey", top to bottom;
+//                                with TEXT, those that show it
 //   probe flood TARGET COUNT     sends it COUNT caption-related messages
 //   probe notifygone COUNT       posts the program COUNT notifications for gone and hidden windows
 //   probe programanswers         exit 0 when LumeLume's main window answers within 500 ms
@@ -246,7 +247,6 @@ HWND Descendant(const std::string& rootClass, const std::string& className, cons
     return search.found;
 }
 
-// The text bands of the open pop-up menu, top to bottom: "top bottom black|grey".
 int Holes(const std::string& target)
 {
     HWND window = RequireTarget(target);
@@ -305,7 +305,64 @@ int Cover(RECT area, const std::string& how, const std::string& doneFile)
     return 0;
 }
 
-int MenuItems()
+// The pixels of the area that differ from the background, cut to their
+// bounding box: one string a row, '#' for ink.
+std::vector<std::string> Ink(const Capture& capture, RECT area, uint32_t background)
+{
+    std::vector<std::string> rows;
+    size_t left = std::string::npos, right = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::string row;
+        for (int x = area.left; x < area.right; ++x)
+            row += capture.at(x, y) == background ? '.' : '#';
+        if (row.find('#') == std::string::npos && rows.empty())
+            continue;
+        left = std::min(left, row.find('#'));
+        right = std::max(right, row.rfind('#') + 1);
+        rows.push_back(row);
+    }
+    while (!rows.empty() && rows.back().find('#') == std::string::npos)
+        rows.pop_back();
+    for (std::string& row : rows)
+        row = row.substr(left, right - left);
+    return rows;
+}
+
+// The ink of TEXT as a menu item shows it: the menu font, on the background.
+std::vector<std::string> MenuTextInk(const std::wstring& text, uint32_t background)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    Capture drawn;
+    drawn.area = {0, 0, 600, 60};
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, drawn.width(), drawn.height());
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(dc, &drawn.area, brush);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+    TextOutW(dc, 4, 4, text.data(), static_cast<int>(text.size()));
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            drawn.pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    return Ink(drawn, drawn.area, background);
+}
+
+// The text bands of the open pop-up menu, top to bottom: "top bottom black|grey";
+// with a text, only the bands that show it.
+int MenuItems(const std::wstring& only = L"")
 {
     HWND menu = FindWindowA("#32768", nullptr);
     RECT frame{};
@@ -313,6 +370,7 @@ int MenuItems()
         return 1;
     Capture capture = CaptureScreen(frame);
     const uint32_t background = capture.at(capture.width() / 2, 3);
+    const std::vector<std::string> wanted = only.empty() ? std::vector<std::string>{} : MenuTextInk(only, background);
     int bandTop = -1;
     bool black = false;
     for (int y = 2; y < capture.height() - 2; ++y) {
@@ -327,7 +385,8 @@ int MenuItems()
         if (text && bandTop < 0) {
             bandTop = y;
         } else if (!text && bandTop >= 0) {
-            if (y - bandTop > 3)  // a separator is a line, not text
+            // A separator is a line, not text.
+            if (y - bandTop > 3 && (only.empty() || Ink(capture, {8, bandTop, capture.width() - 8, y}, background) == wanted))
                 std::printf("%ld %ld %s\n", frame.top + bandTop, frame.top + y, black ? "black" : "grey");
             bandTop = -1;
             black = false;
@@ -788,8 +847,8 @@ int main()
         }
         return SendMessageTimeoutA(program, WM_NULL, 0, 0, SMTO_NORMAL, 500, &result) ? 0 : 1;
     }
-    if (is("menuitems", 1))
-        return MenuItems();
+    if (is("menuitems", 1) || is("menuitems", 2))
+        return MenuItems(args.size() == 2 ? Wide(args[1]) : L"");
     if (is("menurect", 1))
         return MenuRect();
     if (is("tray", 1))
