@@ -17,8 +17,8 @@
 //   probe savearea L T R B FILE  a screen area's pixels into FILE
 //   probe samearea L T R B FILE  exit 0 when the area shows exactly FILE's pixels
 //   probe buttonlook TARGET      the maximize button's place: painted | system
-//   probe holes TARGET           how many pixels of its caption left of the buttons show the
-//                                system's background
+//   probe holes TARGET           how many pixels of its caption left of the buttons are not our
+//                                look: neither its surface nor its letters and their shadow
 //   probe cover L T R B HOW FILE shows a white pop-up over the screen area, then takes it away
 //                                (HOW: destroy | hide | move), creates FILE, and stays 3 s
 //   probe childrect ROOTCLASS CLASS TEXT|- N   the screen rectangle of the Nth matching descendant
@@ -247,16 +247,33 @@ HWND Descendant(const std::string& rootClass, const std::string& className, cons
     return search.found;
 }
 
+// How many pixels of its caption left of the buttons are not our look: neither
+// the surface's colour there nor the letters' (white) or the shadow's (black).
+// Letters are never three pixels thick: a patch of one of those colours that
+// is, is a hole (a caption left white by a pop-up, or black where covered).
 int Holes(const std::string& target)
 {
     HWND window = RequireTarget(target);
     CaptionLayout layout;
     BackgroundPoints(window, layout);
     Capture capture = CaptureWindow(window);
+    const Rect& caption = layout.CaptionRect;
+    auto solid = [&](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (capture.at(x + dx, y + dy) != capture.at(x, y))
+                    return false;
+        return true;
+    };
     int holes = 0;
-    for (int y = layout.CaptionRect.top; y < layout.CaptionRect.bottom; ++y)
-        for (int x = layout.CaptionRect.left; x < layout.ButtonAreaX - 2; ++x)
-            holes += ClassifyPixel(layout, capture, {x, y}) == "system";
+    for (int y = caption.top; y < caption.bottom; ++y)
+        for (int x = caption.left; x < layout.ButtonAreaX - 2; ++x) {
+            const Color seen = capture.at(x, y);
+            const std::string kind = ClassifyPixel(layout, capture, {x, y});
+            const bool ours = kind == "stripes" || kind == "gradient" ||
+                              ((seen == RgbColor(255, 255, 255) || seen == 0) && !solid(x, y));
+            holes += !ours;
+        }
     std::printf("%d\n", holes);
     return 0;
 }
