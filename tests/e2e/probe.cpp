@@ -25,7 +25,8 @@
 //   probe settext ROOTCLASS CLASS TEXT|- N NEWTEXT   sets that descendant's text
 //   probe menuitems [TEXT]       the open menu's text bands: "top bottom black|grey", top to bottom;
 //                                with TEXT, those that show it
-//   probe flood TARGET COUNT     sends it COUNT caption-related messages
+//   probe flood TARGET COUNT     sends it COUNT caption-related messages; exit 1 when one gets
+//                                no answer
 //   probe notifygone COUNT       posts the program COUNT notifications for gone and hidden windows
 //   probe programanswers         exit 0 when LumeLume's main window answers within 500 ms
 //   probe closeprogram           asks LumeLume's main window to close (as its Exit command does)
@@ -559,7 +560,8 @@ int Area(bool save, int left, int top, int right, int bottom, const std::string&
     return differing == 0 ? 0 : 1;
 }
 
-// COUNT messages of every kind the hook classifies, sent to the window in turn.
+// COUNT messages of every kind the hook classifies, sent to the window in turn;
+// exit 1 at the first one it does not answer within a second.
 int Flood(const std::string& target, int count)
 {
     HWND window = RequireTarget(target);
@@ -568,21 +570,13 @@ int Flood(const std::string& target, int count)
     GetWindowRect(window, &frame);
     DWORD_PTR result = 0;
     for (int i = 0; i < count; ++i) {
-        switch (i % 4) {
-        case 0:
-            SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()), SMTO_NORMAL, 1000,
-                                &result);
-            break;
-        case 1:
-            SendMessageTimeoutA(window, hitTest, 0, MAKELPARAM(frame.left + 50, frame.top + 10), SMTO_NORMAL, 1000,
-                                &result);
-            break;
-        case 2:
-            SendMessageTimeoutA(window, WM_NCACTIVATE, i % 8 == 2, 0, SMTO_NORMAL, 1000, &result);
-            break;
-        default:
-            SendMessageTimeoutA(window, WM_NCPAINT, 1, 0, SMTO_NORMAL, 1000, &result);
-            break;
+        const UINT message[] = {WM_SETTEXT, hitTest, WM_NCACTIVATE, WM_NCPAINT};
+        const WPARAM wParam[] = {0, 0, i % 8 == 2, 1};
+        const LPARAM lParam[] = {reinterpret_cast<LPARAM>(target.c_str()), MAKELPARAM(frame.left + 50, frame.top + 10),
+                                 0, 0};
+        if (!SendMessageTimeoutA(window, message[i % 4], wParam[i % 4], lParam[i % 4], SMTO_NORMAL, 1000, &result)) {
+            std::fprintf(stderr, "probe: message %d of %d had no answer within a second\n", i + 1, count);
+            return 1;
         }
     }
     return 0;
