@@ -271,25 +271,44 @@ TEST_F(OptionDialogTest, ATexturePathTheFileCannotHoldIsRefused)
     EXPECT_EQ(shown.get(), ui::Widened(std::string(texts::NotInOptionsFile) + "."));
 }
 
-TEST_F(OptionDialogTest, ScreenshotsOfThePages)
+// Each page as it shows, saved beside the program as option_pageN.bmp.
+TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     CaptionSettings settings;
     LoadDefaultSettings(settings, *NormalFont, *ToolFont);
     dialog.Fill(settings, *NormalFont, *ToolFont);
     dialog.UpdateFontLabels();
+    std::vector<Capture> pages;
     ShowModalWhile(dialog, [&] {
+        HWND tabs = dialog.control("PageControl1");
         for (int page = 0; page < 5; ++page) {
-            TabCtrl_SetCurSel(dialog.control("PageControl1"), page);
-            NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+            TabCtrl_SetCurSel(tabs, page);
+            NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-            RECT frame;
+            RECT frame, area;
             GetWindowRect(dialog.handle(), &frame);
-            PumpFor(300);
+            GetWindowRect(tabs, &area);
+            TabCtrl_AdjustRect(tabs, FALSE, &area);  // the page under the tabs
+            // Read once two reads 50 ms apart agree.
+            pages.emplace_back();
+            WaitFor([&] {
+                PumpFor(50);
+                Capture now = CaptureScreen(area);
+                return std::exchange(pages.back(), now) == now;
+            });
             SaveScreenBmp(frame, ProgramFolder() + "option_page" + std::to_string(page + 1) + ".bmp");
         }
         dialog.CancelBtnClick();
     });
+    ASSERT_EQ(pages.size(), 5u);
+    for (size_t page = 0; page < pages.size(); ++page) {
+        const std::vector<uint32_t>& pixels = pages[page].pixels;
+        EXPECT_LT(std::count(pixels.begin(), pixels.end(), pixels.front()), static_cast<long>(pixels.size()))
+            << "page " << page + 1 << " is blank";
+        for (size_t other = 0; other < page; ++other)
+            EXPECT_FALSE(pages[page] == pages[other]) << "pages " << other + 1 << " and " << page + 1 << " look alike";
+    }
 }
 
 TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
