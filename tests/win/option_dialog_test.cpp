@@ -86,20 +86,6 @@ int ShowModalWhile(TDlgOption& dialog, std::function<void()> during)
     return dialog.ShowModal();
 }
 
-// Handles this thread's messages for a while: the dialog paints itself meanwhile.
-void PumpFor(DWORD milliseconds)
-{
-    const DWORD end = GetTickCount() + milliseconds;
-    while (GetTickCount() < end) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 // The first descendant of `parent` of the class (and with the text, when given).
 HWND FindDescendant(HWND parent, const char* className, const char* text = nullptr)
 {
@@ -290,10 +276,10 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
             GetWindowRect(dialog.handle(), &frame);
             GetWindowRect(tabs, &area);
             TabCtrl_AdjustRect(tabs, FALSE, &area);  // the page under the tabs
-            // Read once two reads 50 ms apart agree.
+            // Read once the dialog has painted it: two reads agree.
             pages.emplace_back();
             WaitFor([&] {
-                PumpFor(50);
+                PumpUntilQuiet(50);
                 Capture now = CaptureScreen(area);
                 return std::exchange(pages.back(), now) == now;
             });
