@@ -52,8 +52,7 @@ painted "Dialog frame" || fail "the program stopped painting"
 echo "-- a hung MDI frame in front: the start-up sweep asks it for its active child, the exit restores it"
 probe closeprogram
 wait_until 5 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end when closed"
-read -r l t r b < <(probe rect "Dialog frame")
-probe savearea $l $t $r $b "$(winpath "$work/restored")"
+probe save "Dialog frame" "$(winpath "$work/restored")"
 probe activate "MDI frame"
 probe hang "MDI frame" 8000
 ! probe answers "MDI frame" || fail "the MDI frame does not hang"
@@ -65,9 +64,9 @@ elapsed=$(( ($(date +%s%N) - started) / 1000000 ))
 echo "start-up with a hung MDI frame in front: $elapsed ms"
 [ "$elapsed" -le 3000 ] || fail "start-up took $elapsed ms with a window hung for 8 s in front: it waited for it"
 probe programanswers || fail "the program does not answer while a window hangs"
-wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' samearea $l $t $r $b '$(winpath "$work/restored")'" ||
+wait_until 5 bash -c "! wine '$build/tests/e2e/probe.exe' same 'Dialog frame' '$(winpath "$work/restored")'" ||
   fail "no text on the inactive caption"
-probe savearea $l $t $r $b "$(winpath "$work/default")"
+probe save "Dialog frame" "$(winpath "$work/default")"
 started=$(date +%s%N)
 probe closeprogram
 wait_until 3 bash -c "! kill -0 $program_pid 2>/dev/null" || fail "the program did not end with a hung window"
@@ -91,7 +90,7 @@ expected=$(printf '%s' 'ﾋﾞｯﾄﾏｯﾌﾟｲﾒｰｼﾞが不正です.'
 wait_until 10 probe samearea 986 750 1002 766 "$(winpath "$work/icon")" || fail "no tray icon after the texture error"
 # The build of the surfaces stopped at the active group's texture, so the
 # inactive caption keeps the system's background under the program's text.
-wait_until 5 probe samearea $l $t $r $b "$(winpath "$work/default")" ||
+wait_until 5 probe same "Dialog frame" "$(winpath "$work/default")" ||
   fail "the inactive caption is not the program's text on the system's background"
 kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
 

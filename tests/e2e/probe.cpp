@@ -3,7 +3,7 @@
 // in "*" ("Ticker*"), or "Frame title/Child title" for an MDI child.
 //
 //   probe look TARGET            caption background: stripes | gradient | system | other
-//   probe save TARGET FILE       the window's pixels into FILE
+//   probe save TARGET FILE       the window's pixels, once they stop changing, into FILE
 //   probe same TARGET FILE       exit 0 when the window shows exactly FILE's pixels
 //   probe activate TARGET        bring it to the front (an MDI child: activate it in its frame)
 //   probe move TARGET X Y [W H]  move it (an MDI child: within its frame's client area), and size it
@@ -14,7 +14,7 @@
 //   probe visible CLASS          exit 0 when a visible window of the class exists
 //   probe rect TARGET            its window rectangle on the screen: left top right bottom
 //   probe clientrect TARGET      its client area on the screen
-//   probe savearea L T R B FILE  a screen area's pixels into FILE
+//   probe savearea L T R B FILE  a screen area's pixels, once they stop changing, into FILE
 //   probe samearea L T R B FILE  exit 0 when the area shows exactly FILE's pixels
 //   probe buttonlook TARGET      the maximize button's place: painted | system
 //   probe holes TARGET           how many pixels of its caption left of the buttons are not our
@@ -52,7 +52,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -259,11 +258,10 @@ int Holes(const std::string& target)
     BackgroundPoints(window, layout);
     Capture capture = CaptureWindow(window);
     const Rect& caption = layout.CaptionRect;
-    auto solid = [&](int x, int y) {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (capture.at(x + dx, y + dy) != capture.at(x, y))
-                    return false;
+    auto solid = [&](int x, int y) {  // the pixel and its eight neighbours alike
+        for (int i = 0; i < 9; ++i)
+            if (capture.at(x - 1 + i % 3, y - 1 + i / 3) != capture.at(x, y))
+                return false;
         return true;
     };
     int holes = 0;
@@ -271,9 +269,8 @@ int Holes(const std::string& target)
         for (int x = caption.left; x < layout.ButtonAreaX - 2; ++x) {
             const Color seen = capture.at(x, y);
             const std::string kind = ClassifyPixel(layout, capture, {x, y});
-            const bool ours = kind == "stripes" || kind == "gradient" ||
-                              ((seen == RgbColor(255, 255, 255) || seen == 0) && !solid(x, y));
-            holes += !ours;
+            const bool letterOrShadow = seen == RgbColor(255, 255, 255) || seen == 0;
+            holes += kind != "stripes" && kind != "gradient" && (!letterOrShadow || solid(x, y));
         }
     std::printf("%d\n", holes);
     return 0;
@@ -323,7 +320,7 @@ int Cover(RECT area, const std::string& how, const std::string& doneFile)
     return 0;
 }
 
-// The pixels of the area that differ from the background, cut to their
+// The rows of the area that differ from the background, cut to their
 // bounding box: one string a row, '#' for ink.
 std::vector<std::string> Ink(const Capture& capture, RECT area, uint32_t background)
 {
@@ -333,53 +330,45 @@ std::vector<std::string> Ink(const Capture& capture, RECT area, uint32_t backgro
         std::string row;
         for (int x = area.left; x < area.right; ++x)
             row += capture.at(x, y) == background ? '.' : '#';
-        if (row.find('#') == std::string::npos && rows.empty())
+        if (row.find('#') == std::string::npos)
             continue;
         left = std::min(left, row.find('#'));
         right = std::max(right, row.rfind('#') + 1);
         rows.push_back(row);
     }
-    while (!rows.empty() && rows.back().find('#') == std::string::npos)
-        rows.pop_back();
     for (std::string& row : rows)
         row = row.substr(left, right - left);
     return rows;
 }
 
-// The ink of TEXT as a menu item shows it: the menu font, on the background.
+// The ink of TEXT as a menu item shows it: in the menu font, on the background.
 std::vector<std::string> MenuTextInk(const std::wstring& text, uint32_t background)
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
-    Capture drawn;
-    drawn.area = {0, 0, 600, 60};
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, drawn.width(), drawn.height());
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    HBRUSH brush = CreateSolidBrush(background);
-    FillRect(dc, &drawn.area, brush);
+    Capture drawn{{0, 0, 600, 60}, {}};
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HGDIOBJ objects[] = {CreateCompatibleBitmap(screen, drawn.width(), drawn.height()),
+                         CreateFontIndirectW(&metrics.lfMenuFont), CreateSolidBrush(background)};
+    SelectObject(dc, objects[0]);
+    SelectObject(dc, objects[1]);
+    FillRect(dc, &drawn.area, static_cast<HBRUSH>(objects[2]));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
     TextOutW(dc, 4, 4, text.data(), static_cast<int>(text.size()));
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x)
             drawn.pixels.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(brush);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    DeleteDC(dc);  // first: the objects it holds are then free to go
+    for (HGDIOBJ object : objects)
+        DeleteObject(object);
     ReleaseDC(nullptr, screen);
-    DeleteObject(font);
     return Ink(drawn, drawn.area, background);
 }
 
 // The text bands of the open pop-up menu, top to bottom: "top bottom black|grey";
-// with a text, only the bands that show it.
+// with a text, only the bands that show it, and exit 1 when none does.
 int MenuItems(const std::wstring& only = L"")
 {
     HWND menu = FindWindowA("#32768", nullptr);
@@ -389,7 +378,7 @@ int MenuItems(const std::wstring& only = L"")
     Capture capture = CaptureScreen(frame);
     const uint32_t background = capture.at(capture.width() / 2, 3);
     const std::vector<std::string> wanted = only.empty() ? std::vector<std::string>{} : MenuTextInk(only, background);
-    int bandTop = -1;
+    int bandTop = -1, shown = 0;
     bool black = false;
     for (int y = 2; y < capture.height() - 2; ++y) {
         bool text = false;
@@ -403,14 +392,16 @@ int MenuItems(const std::wstring& only = L"")
         if (text && bandTop < 0) {
             bandTop = y;
         } else if (!text && bandTop >= 0) {
-            // A separator is a line, not text.
-            if (y - bandTop > 3 && (only.empty() || Ink(capture, {8, bandTop, capture.width() - 8, y}, background) == wanted))
+            const RECT band{8, bandTop, capture.width() - 8, y};
+            if (y - bandTop > 3 && (only.empty() || Ink(capture, band, background) == wanted)) {  // not a separator
                 std::printf("%ld %ld %s\n", frame.top + bandTop, frame.top + y, black ? "black" : "grey");
+                ++shown;
+            }
             bandTop = -1;
             black = false;
         }
     }
-    return 0;
+    return only.empty() || shown ? 0 : 1;
 }
 
 int Look(const std::string& target)
@@ -432,25 +423,6 @@ int Look(const std::string& target)
             verdict = kind;
     std::printf("%s\n", verdict.c_str());
     return 0;
-}
-
-int Save(const std::string& target, const std::string& path)
-{
-    Capture capture = CaptureWindow(RequireTarget(target));
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(capture.pixels.data()),
-               static_cast<std::streamsize>(capture.pixels.size() * 4));
-    return 0;
-}
-
-int Same(const std::string& target, const std::string& path)
-{
-    Capture capture = CaptureWindow(RequireTarget(target));
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    bool same = saved.size() == capture.pixels.size() * 4 &&
-                std::memcmp(saved.data(), capture.pixels.data(), saved.size()) == 0;
-    return same ? 0 : 1;
 }
 
 int Activate(const std::string& target)
@@ -793,10 +765,11 @@ int main()
     auto is = [&](const char* command, size_t count) { return args.size() == count && args[0] == command; };
     if (is("look", 2))
         return Look(args[1]);
-    if (is("save", 3))
-        return Save(args[1], args[2]);
-    if (is("same", 3))
-        return Same(args[1], args[2]);
+    if (is("save", 3) || is("same", 3)) {
+        RECT r{};
+        GetWindowRect(RequireTarget(args[1]), &r);
+        return Area(args[0] == "save", r.left, r.top, r.right, r.bottom, args[2]);
+    }
     if (is("activate", 2))
         return Activate(args[1]);
     if (is("move", 4) || is("move", 6))
