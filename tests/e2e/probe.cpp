@@ -257,7 +257,6 @@ int Holes(const std::string& target)
     CaptionLayout layout;
     BackgroundPoints(window, layout);
     Capture capture = CaptureWindow(window);
-    const Rect& caption = layout.CaptionRect;
     auto solid = [&](int x, int y) {  // the pixel and its eight neighbours alike
         for (int i = 0; i < 9; ++i)
             if (capture.at(x - 1 + i % 3, y - 1 + i / 3) != capture.at(x, y))
@@ -265,8 +264,8 @@ int Holes(const std::string& target)
         return true;
     };
     int holes = 0;
-    for (int y = caption.top; y < caption.bottom; ++y)
-        for (int x = caption.left; x < layout.ButtonAreaX - 2; ++x) {
+    for (int y = layout.CaptionRect.top; y < layout.CaptionRect.bottom; ++y)
+        for (int x = layout.CaptionRect.left; x < layout.ButtonAreaX - 2; ++x) {
             const Color seen = capture.at(x, y);
             const std::string kind = ClassifyPixel(layout, capture, {x, y});
             const bool letterOrShadow = seen == RgbColor(255, 255, 255) || seen == 0;

@@ -257,7 +257,6 @@ TEST_F(OptionDialogTest, ATexturePathTheFileCannotHoldIsRefused)
     EXPECT_EQ(shown.get(), ui::Widened(std::string(texts::NotInOptionsFile) + "."));
 }
 
-// Each page as it shows, saved beside the program as option_pageN.bmp.
 TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
