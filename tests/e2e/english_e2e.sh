@@ -15,7 +15,7 @@ pids=() program_pid=
 trap 'kill ${pids[*]} $program_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 ini=$work/LumeLume.ini
 
-[ "$(probe ansiread 'アクティブ')" = '?????' ] || fail "not a system of code page 1252"
+[ "$(probe codepage)" = 1252 ] || fail "code page $(probe codepage), not 1252"
 
 start_program() {
   cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
@@ -97,12 +97,16 @@ end_program
 lines() { tr -d '\r' < "$1" | grep -av '^$'; }
 [ "$(lines "$ini")" = "$(lines "$work/japanese.ini")" ] || fail "saved otherwise: $(diff <(lines "$work/japanese.ini") <(lines "$ini") | iconv -f CP932)"
 
-echo "-- the caption font is the face the file names"
-sed -i "s/^NormalFontName=.*/NormalFontName=IPAPMincho\r/" "$ini"
-start_program
-wait_until 10 probe tray || fail "the program did not start again"
-probe activate "Anchor"
-wait_until 5 painted "Font sample" || fail "\"Font sample\" not painted"
-sleep 0.5
-probe same "Font sample" "$(winpath "$work/font")" || fail "\"ＭＳ Ｐ明朝\" did not resolve to its font"
+echo "-- the caption font is the face the file names; a face no system has gives other pixels"
+font_as_saved() { probe same "Font sample" "$(winpath "$work/font")"; }
+for face in IPAPMincho "No Such Face"; do
+  sed -i "s/^NormalFontName=.*/NormalFontName=$face\r/" "$ini"
+  start_program
+  wait_until 10 probe tray || fail "the program did not start again"
+  probe activate "Anchor"
+  wait_until 5 painted "Font sample" || fail "\"Font sample\" not painted"
+  if [ "$face" = IPAPMincho ]; then wait_until 5 font_as_saved || fail "\"ＭＳ Ｐ明朝\" did not resolve to its font"
+  else ! wait_until 3 font_as_saved || fail "the face is not what sets the pixels"; fi
+  end_program
+done
 echo "english: ok"

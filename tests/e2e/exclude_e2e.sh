@@ -21,7 +21,6 @@ other_pid=$!
 wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
 wait_until 20 test -e "$work/other.ready" || fail "the other program did not start"
 samples=("Sizable window" "Dialog frame" "Tool window")
-for title in "${samples[@]}"; do probe save "$title" "$(winpath "$work/system-$title")"; done
 
 printf '[Active]\r\nSurface=Texture\r\n[Exclude]\r\n1=Sample_Windows.EXE\r\n' > "$work/LumeLume.ini"
 cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
@@ -55,19 +54,18 @@ click_control TDlgOption Button "削除" 0
 close_dialog OK
 for title in "${samples[@]}"; do wait_until 3 painted "$title" || fail "$title not painted once removed"; done
 
-echo "-- a running program chosen, then CANCEL: nothing changes"
+echo "-- the other program chosen among the running ones, then CANCEL: nothing changes"
 open_exclude_page
 click_control TDlgOption Button "実行中から選択…" 0
 wait_until 5 probe visible "#32768" || fail "no list of running programs"
-sleep 0.3
-mapfile -t offered < <(probe menuitems)
-[ "${#offered[@]}" -ge 2 ] || fail "only ${#offered[@]} running programs offered"
+wait_until 5 probe menuitems other_program.exe || fail "other_program.exe is not among the running programs offered"
+mapfile -t offered < <(probe menuitems other_program.exe)
+[ "${#offered[@]}" = 1 ] || fail "other_program.exe offered ${#offered[@]} times"
 read -r top bottom _ <<< "${offered[0]}"
 read -r left _ _ _ < <(probe menurect)
 xdotool mousemove $((left + 20)) $(( (top + bottom) / 2 )) click 1
 close_dialog CANCEL
-sleep 0.5
-painted "Other program" || fail "CANCEL kept a choice"
+! wait_until 2 look_is "Other program" system || fail "CANCEL kept a choice: the other program is left alone"
 for title in "${samples[@]}"; do painted "$title" || fail "CANCEL kept a choice: $title"; done
 
 echo "-- typed in, with a folder by mistake, and added: restored at once"

@@ -3,7 +3,7 @@
 // in "*" ("Ticker*"), or "Frame title/Child title" for an MDI child.
 //
 //   probe look TARGET            caption background: stripes | gradient | system | other
-//   probe save TARGET FILE       the window's pixels into FILE
+//   probe save TARGET FILE       the window's pixels, once they stop changing, into FILE
 //   probe same TARGET FILE       exit 0 when the window shows exactly FILE's pixels
 //   probe activate TARGET        bring it to the front (an MDI child: activate it in its frame)
 //   probe move TARGET X Y [W H]  move it (an MDI child: within its frame's client area), and size it
@@ -14,17 +14,19 @@
 //   probe visible CLASS          exit 0 when a visible window of the class exists
 //   probe rect TARGET            its window rectangle on the screen: left top right bottom
 //   probe clientrect TARGET      its client area on the screen
-//   probe savearea L T R B FILE  a screen area's pixels into FILE
+//   probe savearea L T R B FILE  a screen area's pixels, once they stop changing, into FILE
 //   probe samearea L T R B FILE  exit 0 when the area shows exactly FILE's pixels
 //   probe buttonlook TARGET      the maximize button's place: painted | system
-//   probe holes TARGET           how many pixels of its caption left of the buttons show the
-//                                system's background
+//   probe holes TARGET           how many pixels of its caption left of the buttons are not our
+//                                look: neither its surface nor its letters and their shadow
 //   probe cover L T R B HOW FILE shows a white pop-up over the screen area, then takes it away
 //                                (HOW: destroy | hide | move), creates FILE, and stays 3 s
 //   probe childrect ROOTCLASS CLASS TEXT|- N   the screen rectangle of the Nth matching descendant
 //   probe settext ROOTCLASS CLASS TEXT|- N NEWTEXT   sets that descendant's text
-//   probe menuitems              the open menu's text bands: "top bottom black|grey", top to bottom
-//   probe flood TARGET COUNT     sends it COUNT caption-related messages
+//   probe menuitems [TEXT]       the open menu's text bands: "top bottom black|grey", top to bottom;
+//                                with TEXT, those that show it
+//   probe flood TARGET COUNT     sends it COUNT caption-related messages; exit 1 when one gets
+//                                no answer
 //   probe notifygone COUNT       posts the program COUNT notifications for gone and hidden windows
 //   probe programanswers         exit 0 when LumeLume's main window answers within 500 ms
 //   probe closeprogram           asks LumeLume's main window to close (as its Exit command does)
@@ -46,17 +48,15 @@
 //   probe texts CLASS            the texts of a window of CLASS, its descendants and its tabs,
 //                                one a line
 //   probe ansiread TEXT          TEXT as an ANSI read gives it back in the system's code page
-//   probe drawsame FACE HEIGHT TEXT   exit 0 when TEXT drawn in UTF-16 gives the pixels of its
-//                                ANSI read drawn by the ANSI call, in that font
 //   probe holdmapping NAME SECONDS   creates an 8-byte pagefile mapping of that name, prints
 //                                "held", and keeps it for SECONDS
+//   probe codepage               the system's ANSI code page
 //
 // Texts in arguments and output are UTF-8, whatever the system's code page.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -252,17 +252,30 @@ HWND Descendant(const std::string& rootClass, const std::string& className, cons
     return search.found;
 }
 
-// The text bands of the open pop-up menu, top to bottom: "top bottom black|grey".
+// How many pixels of its caption left of the buttons are not our look: neither
+// the surface's colour there nor the letters' (white) or the shadow's (black).
+// Letters are never three pixels thick: a patch of one of those colours that
+// is, is a hole (a caption left white by a pop-up, or black where covered).
 int Holes(const std::string& target)
 {
     HWND window = RequireTarget(target);
     CaptionLayout layout;
     BackgroundPoints(window, layout);
     Capture capture = CaptureWindow(window);
+    auto solid = [&](int x, int y) {  // the pixel and its eight neighbours alike
+        for (int i = 0; i < 9; ++i)
+            if (capture.at(x - 1 + i % 3, y - 1 + i / 3) != capture.at(x, y))
+                return false;
+        return true;
+    };
     int holes = 0;
     for (int y = layout.CaptionRect.top; y < layout.CaptionRect.bottom; ++y)
-        for (int x = layout.CaptionRect.left; x < layout.ButtonAreaX - 2; ++x)
-            holes += ClassifyPixel(layout, capture, {x, y}) == "system";
+        for (int x = layout.CaptionRect.left; x < layout.ButtonAreaX - 2; ++x) {
+            const Color seen = capture.at(x, y);
+            const std::string kind = ClassifyPixel(layout, capture, {x, y});
+            const bool letterOrShadow = seen == RgbColor(255, 255, 255) || seen == 0;
+            holes += kind != "stripes" && kind != "gradient" && (!letterOrShadow || solid(x, y));
+        }
     std::printf("%d\n", holes);
     return 0;
 }
@@ -311,7 +324,56 @@ int Cover(RECT area, const std::string& how, const std::string& doneFile)
     return 0;
 }
 
-int MenuItems()
+// The rows of the area that differ from the background, cut to their
+// bounding box: one string a row, '#' for ink.
+std::vector<std::string> Ink(const Capture& capture, RECT area, uint32_t background)
+{
+    std::vector<std::string> rows;
+    size_t left = std::string::npos, right = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::string row;
+        for (int x = area.left; x < area.right; ++x)
+            row += capture.at(x, y) == background ? '.' : '#';
+        if (row.find('#') == std::string::npos)
+            continue;
+        left = std::min(left, row.find('#'));
+        right = std::max(right, row.rfind('#') + 1);
+        rows.push_back(row);
+    }
+    for (std::string& row : rows)
+        row = row.substr(left, right - left);
+    return rows;
+}
+
+// The ink of TEXT as a menu item shows it: in the menu font, on the background.
+std::vector<std::string> MenuTextInk(const std::wstring& text, uint32_t background)
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    Capture drawn{{0, 0, 600, 60}, {}};
+    HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    HGDIOBJ objects[] = {CreateCompatibleBitmap(screen, drawn.width(), drawn.height()),
+                         CreateFontIndirectW(&metrics.lfMenuFont), CreateSolidBrush(background)};
+    SelectObject(dc, objects[0]);
+    SelectObject(dc, objects[1]);
+    FillRect(dc, &drawn.area, static_cast<HBRUSH>(objects[2]));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
+    TextOutW(dc, 4, 4, text.data(), static_cast<int>(text.size()));
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            drawn.pixels.push_back(GetPixel(dc, x, y));
+    DeleteDC(dc);  // first: the objects it holds are then free to go
+    for (HGDIOBJ object : objects)
+        DeleteObject(object);
+    ReleaseDC(nullptr, screen);
+    return Ink(drawn, drawn.area, background);
+}
+
+// The text bands of the open pop-up menu, top to bottom: "top bottom black|grey";
+// with a text, only the bands that show it, and exit 1 when none does.
+int MenuItems(const std::wstring& only = L"")
 {
     HWND menu = FindWindowA("#32768", nullptr);
     RECT frame{};
@@ -319,7 +381,8 @@ int MenuItems()
         return 1;
     Capture capture = CaptureScreen(frame);
     const uint32_t background = capture.at(capture.width() / 2, 3);
-    int bandTop = -1;
+    const std::vector<std::string> wanted = only.empty() ? std::vector<std::string>{} : MenuTextInk(only, background);
+    int bandTop = -1, shown = 0;
     bool black = false;
     for (int y = 2; y < capture.height() - 2; ++y) {
         bool text = false;
@@ -333,13 +396,16 @@ int MenuItems()
         if (text && bandTop < 0) {
             bandTop = y;
         } else if (!text && bandTop >= 0) {
-            if (y - bandTop > 3)  // a separator is a line, not text
+            const RECT band{8, bandTop, capture.width() - 8, y};
+            if (y - bandTop > 3 && (only.empty() || Ink(capture, band, background) == wanted)) {  // not a separator
                 std::printf("%ld %ld %s\n", frame.top + bandTop, frame.top + y, black ? "black" : "grey");
+                ++shown;
+            }
             bandTop = -1;
             black = false;
         }
     }
-    return 0;
+    return only.empty() || shown ? 0 : 1;
 }
 
 int Look(const std::string& target)
@@ -361,25 +427,6 @@ int Look(const std::string& target)
             verdict = kind;
     std::printf("%s\n", verdict.c_str());
     return 0;
-}
-
-int Save(const std::string& target, const std::string& path)
-{
-    Capture capture = CaptureWindow(RequireTarget(target));
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(capture.pixels.data()),
-               static_cast<std::streamsize>(capture.pixels.size() * 4));
-    return 0;
-}
-
-int Same(const std::string& target, const std::string& path)
-{
-    Capture capture = CaptureWindow(RequireTarget(target));
-    std::ifstream in(path, std::ios::binary);
-    std::vector<char> saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    bool same = saved.size() == capture.pixels.size() * 4 &&
-                std::memcmp(saved.data(), capture.pixels.data(), saved.size()) == 0;
-    return same ? 0 : 1;
 }
 
 int Activate(const std::string& target)
@@ -489,7 +536,8 @@ int Area(bool save, int left, int top, int right, int bottom, const std::string&
     return differing == 0 ? 0 : 1;
 }
 
-// COUNT messages of every kind the hook classifies, sent to the window in turn.
+// COUNT messages of every kind the hook classifies, sent to the window in turn;
+// exit 1 at the first one it does not answer within a second.
 int Flood(const std::string& target, int count)
 {
     HWND window = RequireTarget(target);
@@ -498,21 +546,13 @@ int Flood(const std::string& target, int count)
     GetWindowRect(window, &frame);
     DWORD_PTR result = 0;
     for (int i = 0; i < count; ++i) {
-        switch (i % 4) {
-        case 0:
-            SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(target.c_str()), SMTO_NORMAL, 1000,
-                                &result);
-            break;
-        case 1:
-            SendMessageTimeoutA(window, hitTest, 0, MAKELPARAM(frame.left + 50, frame.top + 10), SMTO_NORMAL, 1000,
-                                &result);
-            break;
-        case 2:
-            SendMessageTimeoutA(window, WM_NCACTIVATE, i % 8 == 2, 0, SMTO_NORMAL, 1000, &result);
-            break;
-        default:
-            SendMessageTimeoutA(window, WM_NCPAINT, 1, 0, SMTO_NORMAL, 1000, &result);
-            break;
+        const UINT message[] = {WM_SETTEXT, hitTest, WM_NCACTIVATE, WM_NCPAINT};
+        const WPARAM wParam[] = {0, 0, i % 8 == 2, 1};
+        const LPARAM lParam[] = {reinterpret_cast<LPARAM>(target.c_str()), MAKELPARAM(frame.left + 50, frame.top + 10),
+                                 0, 0};
+        if (!SendMessageTimeoutA(window, message[i % 4], wParam[i % 4], lParam[i % 4], SMTO_NORMAL, 1000, &result)) {
+            std::fprintf(stderr, "probe: message %d of %d had no answer within a second\n", i + 1, count);
+            return 1;
         }
     }
     return 0;
@@ -621,7 +661,8 @@ PROCESS_INFORMATION StartSample(const std::string& title)
     std::string path = exe;
     path = path.substr(0, path.find_last_of('\\')) + "\\..\\samples\\sample_windows.exe";
     std::wstring command = Wide("\"" + path + "\" --one \"" + title + "\" 560 420 400 300");
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
     return process;
@@ -724,46 +765,6 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
     return 0;
 }
 
-// Draws the text by the ANSI call (its ANSI read) and by the wide call, each
-// on white in a bitmap of its own, and compares the pixels.
-int DrawSame(const std::string& face, int height, const std::string& utf8)
-{
-    const std::wstring wide = Wide(utf8);
-    std::string ansi(wide.size() * 4 + 1, '\0');
-    ansi.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                                        ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr)));
-    HFONT font = CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, Wide(face).c_str());
-    HDC screen = GetDC(nullptr);
-    std::vector<uint32_t> seen[2];
-    for (int way = 0; way < 2; ++way) {
-        constexpr int Width = 800, Height = 60;
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(screen);
-        HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        HGDIOBJ oldFont = SelectObject(dc, font);
-        RECT all{0, 0, Width, Height};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        SetBkMode(dc, TRANSPARENT);
-        if (way == 0)
-            ExtTextOutA(dc, 4, 4, ETO_CLIPPED, &all, ansi.data(), static_cast<UINT>(ansi.size()), nullptr);
-        else
-            ExtTextOutW(dc, 4, 4, ETO_CLIPPED, &all, wide.data(), static_cast<UINT>(wide.size()), nullptr);
-        GdiFlush();
-        const auto* pixels = static_cast<const uint32_t*>(bits);
-        seen[way].assign(pixels, pixels + Width * Height);
-        SelectObject(dc, oldFont);
-        SelectObject(dc, oldBitmap);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-    ReleaseDC(nullptr, screen);
-    DeleteObject(font);
-    return seen[0] == seen[1] ? 0 : 1;
-}
-
 // Every text a user reads in the window: its own, its descendants', and the
 // items of its tab controls, which live in its process.
 int Texts(const std::string& className)
@@ -818,10 +819,11 @@ int main()
     auto is = [&](const char* command, size_t count) { return args.size() == count && args[0] == command; };
     if (is("look", 2))
         return Look(args[1]);
-    if (is("save", 3))
-        return Save(args[1], args[2]);
-    if (is("same", 3))
-        return Same(args[1], args[2]);
+    if (is("save", 3) || is("same", 3)) {
+        RECT r{};
+        GetWindowRect(RequireTarget(args[1]), &r);
+        return Area(args[0] == "save", r.left, r.top, r.right, r.bottom, args[2]);
+    }
     if (is("activate", 2))
         return Activate(args[1]);
     if (is("move", 4) || is("move", 6))
@@ -883,8 +885,8 @@ int main()
         }
         return SendMessageTimeoutA(program, WM_NULL, 0, 0, SMTO_NORMAL, 500, &result) ? 0 : 1;
     }
-    if (is("menuitems", 1))
-        return MenuItems();
+    if (is("menuitems", 1) || is("menuitems", 2))
+        return MenuItems(args.size() == 2 ? Wide(args[1]) : L"");
     if (is("menurect", 1))
         return MenuRect();
     if (is("tray", 1))
@@ -893,8 +895,10 @@ int main()
         return Blink(args[1], args[2], {args.begin() + 3, args.end()});
     if (is("ownwindows", 2))
         return CountOwnWindows(args[1]);
-    if (is("drawsame", 4))
-        return DrawSame(args[1], std::atoi(args[2].c_str()), args[3]);
+    if (is("codepage", 1)) {
+        std::printf("%u\n", GetACP());
+        return 0;
+    }
     if (is("texts", 2))
         return Texts(args[1]);
     if (is("holdmapping", 3)) {

@@ -86,20 +86,6 @@ int ShowModalWhile(TDlgOption& dialog, std::function<void()> during)
     return dialog.ShowModal();
 }
 
-// Handles this thread's messages for a while: the dialog paints itself meanwhile.
-void PumpFor(DWORD milliseconds)
-{
-    const DWORD end = GetTickCount() + milliseconds;
-    while (GetTickCount() < end) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 // The first descendant of `parent` of the class (and with the text, when given).
 HWND FindDescendant(HWND parent, const char* className, const char* text = nullptr)
 {
@@ -272,25 +258,43 @@ TEST_F(OptionDialogTest, ATexturePathTheFileCannotHoldIsRefused)
     EXPECT_EQ(shown.get(), ui::Widened(std::string(texts::NotInOptionsFile) + "."));
 }
 
-TEST_F(OptionDialogTest, ScreenshotsOfThePages)
+TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     CaptionSettings settings;
     LoadDefaultSettings(settings, *NormalFont, *ToolFont);
     dialog.Fill(settings, *NormalFont, *ToolFont);
     dialog.UpdateFontLabels();
+    std::vector<Capture> pages;
     ShowModalWhile(dialog, [&] {
+        HWND tabs = dialog.control("PageControl1");
         for (int page = 0; page < 5; ++page) {
-            TabCtrl_SetCurSel(dialog.control("PageControl1"), page);
-            NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+            TabCtrl_SetCurSel(tabs, page);
+            NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
-            RECT frame;
+            RECT frame, area;
             GetWindowRect(dialog.handle(), &frame);
-            PumpFor(300);
+            GetWindowRect(tabs, &area);
+            TabCtrl_AdjustRect(tabs, FALSE, &area);  // the page under the tabs
+            // Read once the dialog has painted it: two reads agree.
+            pages.emplace_back();
+            WaitFor([&] {
+                PumpUntilQuiet(50);
+                Capture now = CaptureScreen(area);
+                return std::exchange(pages.back(), now) == now;
+            });
             SaveScreenBmp(frame, ProgramFolder() + "option_page" + std::to_string(page + 1) + ".bmp");
         }
         dialog.CancelBtnClick();
     });
+    ASSERT_EQ(pages.size(), 5u);
+    for (size_t page = 0; page < pages.size(); ++page) {
+        const std::vector<uint32_t>& pixels = pages[page].pixels;
+        EXPECT_NE(std::adjacent_find(pixels.begin(), pixels.end(), std::not_equal_to<>()), pixels.end())
+            << "page " << page + 1 << " is blank";
+        for (size_t other = 0; other < page; ++other)
+            EXPECT_FALSE(pages[page] == pages[other]) << "pages " << other + 1 << " and " << page + 1 << " look alike";
+    }
 }
 
 TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)

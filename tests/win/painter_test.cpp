@@ -293,9 +293,12 @@ TEST_F(PainterTest, AWindowMovedBeforeItsPaintGetsItsCaptionAndNothingElse)
 
 TEST_F(PainterTest, SystemCloseBoxesKeepEveryPixelAtTheDesktopsDpi)
 {
-    // Run at 96 dpi and, by a second test entry, at 144. The close box is
-    // found in the system's own look: at the caption's right end, the first
-    // run of columns whose pixels differ from the caption's top row.
+    // Run at 96 dpi and, by a second test entry, at 144 (LUME_DPI). The close
+    // box is found in the system's own look: at the caption's right end, the
+    // first run of columns whose pixels differ from the caption's top row.
+    HDC screen = GetDC(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), std::getenv("LUME_DPI") ? std::atoi(std::getenv("LUME_DPI")) : 96);
+    ReleaseDC(nullptr, screen);
     BothLooks(SurfaceKind::Texture);
     struct Kind {
         const char* title;

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "tests/common/bmp_writer.h"
 #include "tests/win/win_test_support.h"
 
 namespace lume::test {
@@ -92,34 +94,16 @@ inline Capture CaptureSettled(HWND window)
     return CaptureScreenSettled(area, window);
 }
 
-// Writes a screen area as a 32-bit BMP file.
+// Writes a screen area as a 24-bit BMP file.
 inline void SaveScreenBmp(const RECT& area, const std::string& path)
 {
-    Capture capture = CaptureScreen(area);
-    const int width = capture.width(), height = capture.height();
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = -height;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + width * height * 4;
-    std::vector<uint32_t> rows(capture.pixels.size());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        uint32_t c = capture.pixels[i];
-        rows[i] = ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
-    }
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(out, &file, sizeof file, &written, nullptr);
-    WriteFile(out, &info, sizeof info, &written, nullptr);
-    WriteFile(out, rows.data(), static_cast<DWORD>(rows.size() * 4), &written, nullptr);
-    CloseHandle(out);
+    const Capture capture = CaptureScreen(area);
+    const std::vector<uint8_t> bmp = MakeBmp(40, capture.width(), -capture.height(), 24, 0, [&](int x, int y) {
+        const uint32_t c = capture.at(x, y);
+        return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    });
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bmp.data()), static_cast<std::streamsize>(bmp.size()));
 }
 
 } // namespace lume::test
