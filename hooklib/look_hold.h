@@ -57,6 +57,14 @@ struct LookHold {
     // costs more than the rest of a paint.
     UINT metricsDpi;
     CaptionMetrics metrics;
+    // The look each of the last windows was told to draw by WM_NCACTIVATE:
+    // what the system draws its frame in until the next one, known without
+    // asking the system who is in front.
+    struct Activation {
+        HWND window;
+        bool active;
+    } activations[8];
+    uint32_t nextActivation;
 };
 
 // A hold for one call: a kept one when one is free, else one of its own.

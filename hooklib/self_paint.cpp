@@ -50,17 +50,30 @@ const CaptionMetrics& MetricsOf(LookHold& hold, HWND window) noexcept
     return hold.metrics;
 }
 
-// The look the system has just drawn: for WM_NCACTIVATE and WM_ACTIVATE
-// their wParam (the foreground may not have changed yet); a top-level window
-// in front is active; an MDI child is when its frame is in front and names it
-// active.
-bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
+// The look the system has just drawn: for WM_NCACTIVATE its wParam, which is
+// also remembered, for it is what the system draws the frame in until the
+// next one; for WM_ACTIVATE its own (the foreground may not have changed
+// yet). Otherwise the remembered one; failing that, a top-level window in
+// front is active, and an MDI child is when its frame is in front and names
+// it active.
+bool IsActive(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcept
 {
-    if (observed.message == WM_NCACTIVATE)
-        return observed.wParam != 0;
+    HWND window = observed.hwnd;
+    if (observed.message == WM_NCACTIVATE) {
+        const bool active = observed.wParam != 0;
+        for (LookHold::Activation& known : hold.activations)
+            if (known.window == window) {
+                known.active = active;
+                return active;
+            }
+        hold.activations[hold.nextActivation++ % 8] = {window, active};
+        return active;
+    }
     if (observed.message == WM_ACTIVATE && !(style & WS_CHILD))
         return LOWORD(observed.wParam) != WA_INACTIVE;
-    HWND window = observed.hwnd;
+    for (const LookHold::Activation& known : hold.activations)
+        if (known.window == window)
+            return known.active;
     if (!(style & WS_CHILD))
         return GetForegroundWindow() == window;
     if (GetForegroundWindow() != GetAncestor(window, GA_ROOT))
@@ -128,7 +141,7 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcep
     const int32_t width = frame.right - frame.left, height = frame.bottom - frame.top;
     if (width <= 0 || height <= 0 || width > CompositionSideLimit || height > CompositionSideLimit)
         return;
-    const bool active = IsActive(observed, style);
+    const bool active = IsActive(hold, observed, style);
     const LookSurface& published = hold.look.surfaces[active ? ActiveLook : InactiveLook];
     // The system's own background is taken from the window: only right after
     // the system has drawn it, never over a caption of ours.
