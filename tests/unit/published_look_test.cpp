@@ -81,20 +81,22 @@ TEST(PublishedLook, AnythingOutOfItsBoundsIsRefused)
     EXPECT_FALSE(ReadPublishedLook(block.data(), block.size(), Owner + 4, Process, copy));
     EXPECT_FALSE(ReadPublishedLook(block.data(), block.size(), Owner, Process + 1, copy));
     EXPECT_FALSE(Reads(block, block.size() - 4));  // a view shorter than the look says
-    EXPECT_FALSE(Reads(With(block, offsetof(PublishedLook, magic), 0u)));
-    EXPECT_FALSE(Reads(With(block, offsetof(PublishedLook, size), LookSizeLimit + 4)));
-    const size_t texturePixels = offsetof(PublishedLook, surfaces) + ActiveLook * sizeof(PublishedSurface) +
-                                 offsetof(PublishedSurface, pixels);
-    EXPECT_FALSE(Reads(With(block, texturePixels, static_cast<uint32_t>(block.size() - 8))));  // past the end
-    EXPECT_FALSE(Reads(With(block, texturePixels, static_cast<uint32_t>(sizeof(PublishedLook) + 2))));  // unaligned
-    EXPECT_FALSE(Reads(With(block, texturePixels, 0u)));  // inside the header
-    const size_t textureWidth = texturePixels - offsetof(PublishedSurface, pixels) + offsetof(PublishedSurface, width);
-    EXPECT_FALSE(Reads(With(block, textureWidth, LookTextureWidthLimit + 1)));
-    EXPECT_FALSE(Reads(With(block, textureWidth - 4, 7u)));  // no such surface
-    const size_t gradientWidth = offsetof(PublishedLook, surfaces) + offsetof(PublishedSurface, width);
-    EXPECT_FALSE(Reads(With(block, gradientWidth, GradientWidth * 2)));
-    EXPECT_FALSE(Reads(With(block, offsetof(PublishedLook, leftAloneBytes), static_cast<uint32_t>(block.size()))));
-    EXPECT_FALSE(Reads(With(block, offsetof(PublishedLook, leftAloneCount), LookLeftAloneLimit + 1)));
+    const size_t texture0 = offsetof(PublishedLook, surfaces) + ActiveLook * sizeof(PublishedSurface);
+    const uint32_t size = static_cast<uint32_t>(block.size()), header = sizeof(PublishedLook);
+    const std::pair<size_t, uint32_t> breaks[] = {
+        {offsetof(PublishedLook, magic), 0},
+        {offsetof(PublishedLook, size), LookSizeLimit + 4},
+        {texture0 + offsetof(PublishedSurface, pixels), size - 8},  // past the end
+        {texture0 + offsetof(PublishedSurface, pixels), header + 2},  // unaligned
+        {texture0 + offsetof(PublishedSurface, pixels), 0},  // inside the header
+        {texture0 + offsetof(PublishedSurface, width), LookTextureWidthLimit + 1},
+        {texture0 + offsetof(PublishedSurface, kind), 7},  // no such surface
+        {offsetof(PublishedLook, surfaces) + offsetof(PublishedSurface, width), GradientWidth * 2},
+        {offsetof(PublishedLook, leftAloneBytes), size},
+        {offsetof(PublishedLook, leftAloneCount), LookLeftAloneLimit + 1},
+    };
+    for (const auto& [offset, value] : breaks)
+        EXPECT_FALSE(Reads(With(block, offset, value))) << offset << " = " << value;
     // A name's length beyond the list ends the search, and nothing is read past it.
     std::vector<uint8_t> longName = With(block, offsetof(PublishedLook, leftAloneBytes), 6u);
     ASSERT_TRUE(ReadPublishedLook(longName.data(), longName.size(), Owner, Process, copy));
