@@ -31,11 +31,7 @@ void RestoreFrame(HWND window)
 
 } // namespace
 
-void SweepWindows(bool paint)
-{
-    ForgetProcesses();
-    EnumWindows(SweepTopLevelProc, paint ? 1 : 0);
-}
+void SweepWindows(bool paint) { EnumWindows(SweepTopLevelProc, paint ? 1 : 0); }
 
 void RefreshCaption(HWND window, uint32_t style)
 {

@@ -10,6 +10,15 @@
 
 namespace lume {
 
+// The system's frame metrics behind CaptionMetrics, read through `metric`
+// (GetSystemMetrics, or GetSystemMetricsForDpi at `dpi`).
+template <class Metric>
+SystemFrameMetrics FrameMetricsAt(Metric metric, int32_t dpi) noexcept
+{
+    return {metric(SM_CXFRAME), metric(SM_CYFRAME),  metric(SM_CXDLGFRAME),   metric(SM_CYDLGFRAME),
+            metric(SM_CYCAPTION), metric(SM_CYSMCAPTION), dpi};
+}
+
 // Far larger than any screen: a window claiming more is not composed.
 constexpr int32_t CompositionSideLimit = 16384;
 

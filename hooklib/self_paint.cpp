@@ -40,12 +40,9 @@ const CaptionMetrics& MetricsOf(LookHold& hold, HWND window) noexcept
     const UINT dpi = calls.dpiForWindow && calls.metricForDpi ? calls.dpiForWindow(window) : 0;
     if (dpi == 0)
         hold.metrics = CaptionMetricsFrom(hold.look.metrics);
-    else if (dpi != hold.metricsDpi) {
-        auto metric = [&](int index) { return calls.metricForDpi(index, dpi); };
-        hold.metrics = CaptionMetricsFrom({metric(SM_CXFRAME), metric(SM_CYFRAME), metric(SM_CXDLGFRAME),
-                                           metric(SM_CYDLGFRAME), metric(SM_CYCAPTION), metric(SM_CYSMCAPTION),
-                                           static_cast<int32_t>(dpi)});
-    }
+    else if (dpi != hold.metricsDpi)
+        hold.metrics = CaptionMetricsFrom(
+            FrameMetricsAt([&](int index) { return calls.metricForDpi(index, dpi); }, static_cast<int32_t>(dpi)));
     hold.metricsDpi = dpi;
     return hold.metrics;
 }

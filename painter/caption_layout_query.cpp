@@ -1,5 +1,6 @@
 // The platform side of the caption layout: system metrics, and the window's
 // rectangle, styles and active state.
+#include "compose/caption_paint.h"
 #include "core/win_constants.h"
 #include "painter/painter.h"
 #include "painter/shown_look.h"
@@ -29,9 +30,7 @@ void UpdateCaptionMetrics()
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    CachedSystemMetrics = {GetSystemMetrics(SM_CXFRAME),    GetSystemMetrics(SM_CYFRAME),
-                           GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME),
-                           GetSystemMetrics(SM_CYCAPTION),  GetSystemMetrics(SM_CYSMCAPTION), dpi};
+    CachedSystemMetrics = FrameMetricsAt(GetSystemMetrics, dpi);
     CachedMetrics = CaptionMetricsFrom(CachedSystemMetrics);
     ForgetMetricsPerDpi();
 }

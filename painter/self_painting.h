@@ -14,8 +14,6 @@ extern bool SelfPaintingOn;
 
 // True when the window's own thread paints its caption.
 bool PaintsItsOwnCaption(HWND window);
-// The processes asked about are asked again (a sweep starts).
-void ForgetProcesses();
 
 // Queues a repaint of the window's frame above its client area, for its own
 // thread to carry out: the system draws its caption and the hook ours over it.

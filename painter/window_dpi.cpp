@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "compose/caption_paint.h"
 #include "ui/late_library.h"
 
 namespace lume {
@@ -49,12 +50,9 @@ CaptionMetrics MetricsForWindow(HWND window, const CaptionMetrics& cached)
     if (dpi == 0)
         return cached;
     auto [entry, added] = PerDpi.try_emplace(dpi);
-    if (added) {
-        auto metric = [&](int index) { return f.metricForDpi(index, dpi); };
-        entry->second = CaptionMetricsFrom({metric(SM_CXFRAME), metric(SM_CYFRAME), metric(SM_CXDLGFRAME),
-                                            metric(SM_CYDLGFRAME), metric(SM_CYCAPTION), metric(SM_CYSMCAPTION),
-                                            static_cast<int32_t>(dpi)});
-    }
+    if (added)
+        entry->second = CaptionMetricsFrom(
+            FrameMetricsAt([&](int index) { return f.metricForDpi(index, dpi); }, static_cast<int32_t>(dpi)));
     return entry->second;
 }
 

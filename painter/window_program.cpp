@@ -20,12 +20,12 @@ constexpr size_t CacheLimit = 4096;
 // A process is known by its id and its start: an id may be reused later.
 using ProcessKey = std::pair<DWORD, uint64_t>;
 
-std::u16string ProgramOfProcess(DWORD processId)
+WindowProgram ProgramOfProcess(DWORD processId)
 {
-    static std::map<ProcessKey, std::u16string> programs;
+    static std::map<ProcessKey, WindowProgram> programs;
     ui::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process)
-        return {};
+        return {};  // a process that cannot be asked runs the hook like any other
     FILETIME created{}, exited{}, kernel{}, user{};
     GetProcessTimes(process.get(), &created, &exited, &kernel, &user);
     const ProcessKey key{processId, uint64_t{created.dwHighDateTime} << 32 | created.dwLowDateTime};
@@ -33,28 +33,30 @@ std::u16string ProgramOfProcess(DWORD processId)
         return found->second;
     wchar_t path[MAX_PATH * 2] = {};
     DWORD length = MAX_PATH * 2;
-    std::u16string name = QueryFullProcessImageNameW(process.get(), 0, path, &length)
-                              ? ProgramFileName(std::u16string_view(reinterpret_cast<const char16_t*>(path), length))
-                              : u"";
+    WindowProgram program;
+    if (QueryFullProcessImageNameW(process.get(), 0, path, &length))
+        program.fileName = ProgramFileName(std::u16string_view(reinterpret_cast<const char16_t*>(path), length));
+    BOOL wow64 = FALSE;
+    program.reachedByHook = sizeof(void*) == 8 && !(IsWow64Process(process.get(), &wow64) && wow64);
     if (programs.size() >= CacheLimit)
         programs.clear();
-    return programs[key] = name;
+    return programs[key] = program;
 }
 
 } // namespace
 
-const std::u16string& ProgramFileNameOf(HWND window)
+const WindowProgram& ProgramOf(HWND window)
 {
-    static std::unordered_map<HWND, std::u16string> programs;
+    static std::unordered_map<HWND, WindowProgram> programs;
     if (auto found = programs.find(window); found != programs.end())
         return found->second;
     HWND root = (StyleOf(window) & WS_CHILD) ? GetAncestor(window, GA_ROOT) : window;
     DWORD processId = 0;
-    std::u16string name =
-        GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : u"";
+    WindowProgram program =
+        GetWindowThreadProcessId(root ? root : window, &processId) ? ProgramOfProcess(processId) : WindowProgram{};
     if (programs.size() >= CacheLimit)
         programs.clear();
-    return programs[window] = std::move(name);
+    return programs[window] = std::move(program);
 }
 
 namespace {

@@ -1,6 +1,6 @@
 // Which program a window belongs to, by its file name ("notepad.exe") in
-// UTF-16, as the system holds it: looked up once per window and once per
-// process, never at each paint.
+// UTF-16, as the system holds it, and whether the hook reaches it: looked up
+// once per window and once per process, never at each paint.
 #pragma once
 #include <windows.h>
 
@@ -9,9 +9,14 @@
 
 namespace lume {
 
-// The file name of the program that owns the window, or of its top-level
-// window for a child; empty when it cannot be told.
-const std::u16string& ProgramFileNameOf(HWND window);
+struct WindowProgram {
+    std::u16string fileName;  // empty when it cannot be told
+    bool reachedByHook = true;  // not a 32-bit process: the 64-bit hook runs in its threads
+};
+
+// The program that owns the window, or its top-level window for a child.
+const WindowProgram& ProgramOf(HWND window);
+inline const std::u16string& ProgramFileNameOf(HWND window) { return ProgramOf(window).fileName; }
 
 // The file names of the programs that now show visible captioned top-level
 // windows, each once, in the order their windows come.
