@@ -1,25 +1,29 @@
 #!/usr/bin/env bash
-# What a hostile process of the same user can do to the hook library, which
-# runs in every process: no sample process faults, no forged pixel lands in a
-# client area, and the program's captions hold.
+# What a hostile process of the same user, or a user starting the program
+# twice, can do to what LumeLume puts in every process: nothing faults, no
+# forged pixel lands in a client area, one copy runs and its captions hold.
 # - "LUMECAPTIONS" taken before the program starts, by a partly committed
 #   section whose header is forged to name the program, its offsets pointing
 #   into the uncommitted part: the captions are ours and hold.
 # - A look of the intruder's making put where the program names its look,
-#   its text meant for the client areas: the client pixels stay as they were.
-# - A look in a section mostly uncommitted, its header naming those pages:
-#   refused, and nothing faults.
+#   its text meant for the client areas: taken, and the client pixels stay.
+# - A look in a section mostly uncommitted: refused, and nothing faults.
 # - "&Update System-Metrics" publishes the program's look anew: ours again.
+# - Started again: the second copy ends at once, silently; the first still
+#   paints, and its Exit restores every caption.
+# - "LUMEHOOK" held by another program: a message and a clean end. A hook
+#   left by a killed copy holds no mapping: the next start runs.
 #   hostile_e2e.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 build=$1
 work=$(mktemp -d)
-samples_pid= program_pid= squatter_pid=
-trap 'kill $samples_pid $program_pid $squatter_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+samples_pid= program_pid= squatter_pid= second_pid= holder_pid=
+trap 'kill $samples_pid $program_pid $squatter_pid $second_pid $holder_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 intruder() { wine "$build/tests/e2e/intruder.exe" "$@" | tr -d '\r'; }
 alive() { kill -0 "$samples_pid" 2>/dev/null && probe answers "Sizable window"; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
 captions=("Sizable window" "Tool window")
 
 echo "-- a squatter on LUMECAPTIONS from before the start"
@@ -30,14 +34,10 @@ start_samples
 start_lumelume LumeLume.exe
 for title in "${captions[@]}"; do wait_until 5 painted "$title" || fail "$title not painted"; done
 sleep 0.5  # the squatter forges its header now that the program runs
-for n in 1 2 3; do
-  read -r shown _ < <(probe blink focus "Sizable window" "${captions[@]}")
-  [ "$shown" -le 8 ] || fail "after a focus change the system's look showed $shown ms"
-  read -r shown _ < <(probe blink focus "Tool window" "${captions[@]}")
-  [ "$shown" -le 8 ] || fail "after a focus change the system's look showed $shown ms"
+for change in "focus Sizable window" "focus Tool window" "title Dialog frame*"; do
+  read -r shown _ < <(probe blink ${change%% *} "${change#* }" "${captions[@]}" "Dialog frame*")
+  [ "$shown" -le 8 ] || fail "after a $change the system's look showed $shown ms"
 done
-read -r shown _ < <(probe blink title "Dialog frame*" "Dialog frame*")
-[ "$shown" -le 8 ] || fail "after a title change the system's look showed $shown ms"
 alive || fail "the sample process did not survive"
 
 echo "-- a forged look meant for the client areas"
@@ -51,7 +51,6 @@ wait_until 2 look_is "Sizable window" stripes || fail "the caption is not ours: 
 buttons_painted() { [ "$(probe buttonlook "Sizable window")" = painted ]; }
 wait_until 2 buttons_painted || fail "the forged look was not taken"
 probe samearea "$l" "$t" "$r" "$b" "$work/client" || fail "forged pixels reached the client area"
-alive || fail "the sample process did not survive the forged look"
 
 echo "-- a forged look in uncommitted pages"
 intruder forge reserve | grep -q forged || fail "the intruder could not forge a look"
@@ -65,4 +64,48 @@ echo "-- the program's look published anew"
 open_menu
 click_item 1
 for title in "${captions[@]}"; do wait_until 5 painted "$title" || fail "$title not ours again: $(probe look "$title")"; done
-echo "nothing faulted, no forged pixel in a client area, the look held"
+
+echo "-- started again: the second copy ends within 2 s, with no message box; the first still paints"
+start_windows "$work/LumeLume.exe"
+second_pid=$!
+wait_until 2 gone $second_pid || fail "the second copy still runs after 2 s"
+! probe visible "#32770" || fail "a message box came up"
+[ "$(pgrep -fxc "$work/LumeLume.exe")" = 1 ] || fail "$(pgrep -fxc "$work/LumeLume.exe") copies run"
+for round in 1 2 3; do
+  sleep 0.8
+  wait_until 2 painted "Ticker*" || fail "the ticker's new title was not painted: $(probe look "Ticker*")"
+done
+open_menu
+click_item 4
+wait_until 5 gone $program_pid || fail "the program did not end"
+program_pid=
+for title in "${captions[@]}" "Ticker*"; do
+  wait_until 3 look_is "$title" system || fail "$title not restored: $(probe look "$title")"
+done
+
+echo "-- LUMEHOOK held by another program: the message, then the end"
+wine "$build/tests/e2e/probe.exe" holdmapping LUMEHOOK 60 > "$work/held" 2>/dev/null &
+holder_pid=$!
+wait_until 10 grep -q held "$work/held" || fail "the probe did not make the mapping"
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+probe box Lumelume "$(winpath "$work/error.txt")" > /dev/null || fail "no message box"
+expected=$(printf 'LUMEHOOK は別のプログラムが使っています。LumeLume は起動できません.' | iconv -t CP932)
+[ "$(cat "$work/error.txt")" = "$expected" ] || fail "message: $(iconv -f CP932 < "$work/error.txt")"
+wait_until 3 gone $program_pid || fail "the program did not end after the message"
+! probe tray || fail "a tray icon was left"
+kill $holder_pid
+
+echo "-- a killed copy leaves its hook but no mapping: the next start runs"
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+wait_until 10 probe programanswers || fail "the program did not start"
+{ kill -9 $program_pid; wait $program_pid; } 2>/dev/null || true
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+wait_until 10 probe programanswers || fail "the start after a killed copy did not run"
+! probe visible "#32770" || fail "a message box after a killed copy"
+probe closeprogram
+wait_until 5 gone $program_pid || fail "the program did not end"
+program_pid=
+echo "nothing faulted, no forged pixel in a client area, one copy ran, the look held"
