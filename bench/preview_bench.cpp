@@ -11,11 +11,11 @@
 #include "app/option_preview.h"
 #include "app/sweep.h"
 #include "bench/bench_support.h"
+#include "bench/grid_captions.h"
 #include "bench/painter_setup.h"
 #include "hooklib/lumehook.h"
 #include "painter/look_source.h"
 #include "publish/look_publisher.h"
-#include "tests/win/win_test_support.h"
 
 using namespace lume;
 
@@ -34,19 +34,6 @@ LookChoice OneColour(COLORREF colour)
     return choice;
 }
 
-// A point of each window's caption, left of the title's end and of the buttons.
-std::vector<POINT> CaptionPoints(const std::vector<HWND>& windows)
-{
-    std::vector<POINT> points;
-    for (HWND window : windows) {
-        RECT frame{};
-        GetWindowRect(window, &frame);
-        points.push_back({frame.left + GetSystemMetrics(SM_CXFRAME) + 12,
-                          frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2});
-    }
-    return points;
-}
-
 void Drain()
 {
     MSG message;
@@ -61,12 +48,10 @@ int main()
     const SurfaceKind gradient = SurfaceKind::Gradation;
     bench::SetUpPainter(&gradient);
     test::ChildProcess samples("\"" + test::SampleWindowsExe() + "\" --grid " + std::to_string(Windows));
-    if (!test::WaitForWindow(nullptr, ("Grid " + std::to_string(Windows - 1)).c_str()))
+    const std::vector<HWND> windows = bench::GridWindows(Windows);
+    if (windows.empty())
         return 1;
-    std::vector<HWND> windows;
-    for (int i = 0; i < Windows; ++i)
-        windows.push_back(FindWindowA(nullptr, ("Grid " + std::to_string(i)).c_str()));
-    const std::vector<POINT> points = CaptionPoints(windows);
+    const std::vector<POINT> points = bench::CaptionPoints(windows);
 
     // The program's part: a main window named in the hook's record, its look published.
     HWND main = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
@@ -81,7 +66,6 @@ int main()
     test::SyncWith(windows.front());
     test::PumpUntilQuiet();
 
-    HDC screen = GetDC(nullptr);
     std::vector<double> choices, repaints;
     LookChoice before = OneColour(0);
     bool allShown = true;
@@ -91,19 +75,10 @@ int main()
         {
             // A dialog's preview of one choice, from the choice until every caption shows it.
             OptionPreview preview(main, before, show);
-            std::vector<bool> shown(points.size(), false);
-            size_t left = points.size();
             const double start = bench::NowMicroseconds();
             preview.choose(choice);
-            // A pause between readings, so that they do not hold up the painting they wait for.
-            for (; left > 0 && bench::NowMicroseconds() - start < 2e6; Sleep(1))
-                for (size_t i = 0; i < points.size(); ++i)
-                    if (!shown[i] && GetPixel(screen, points[i].x, points[i].y) == colour) {
-                        shown[i] = true;
-                        --left;
-                    }
-            choices.push_back(bench::NowMicroseconds() - start);
-            allShown = allShown && left == 0;
+            choices.push_back(bench::WaitUntilShown(points, colour, true, start));
+            allShown = allShown && bench::Show(points, colour, true);
         }
         before = choice;
         Drain();
@@ -116,7 +91,6 @@ int main()
         repaints.push_back(bench::NowMicroseconds() - start);
         Drain();
     }
-    ReleaseDC(nullptr, screen);
     DestroyDLLInst();
 
     const bench::Comparison c{bench::Median(choices), bench::Median(repaints)};

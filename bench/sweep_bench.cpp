@@ -10,6 +10,7 @@
 
 #include "app/sweep.h"
 #include "bench/bench_support.h"
+#include "bench/grid_captions.h"
 #include "bench/painter_setup.h"
 #include "hooklib/lumehook.h"
 #include "painter/look_source.h"
@@ -17,51 +18,9 @@
 #include "painter/surfaces.h"
 #include "publish/look_publisher.h"
 #include "settings/settings.h"
-#include "tests/win/screen_capture.h"
 #include "tests/win/win_test_support.h"
 
 using namespace lume;
-
-namespace {
-
-// A point of each caption on the screen, right inside its top-left corner,
-// where no letter reaches.
-std::vector<POINT> CaptionPoints(const std::vector<HWND>& windows)
-{
-    std::vector<POINT> points;
-    const int frame = GetSystemMetrics(SM_CXFRAME);
-    for (HWND window : windows) {
-        RECT place{};
-        GetWindowRect(window, &place);
-        const POINT point{place.left + frame + 1, place.top + frame + 1};
-        if (point.x < 1024 && point.y < 740)  // on the desktop, above the taskbar
-            points.push_back(point);
-    }
-    return points;
-}
-
-// Read a row of the screen at a time, for the captions in it: reading the
-// screen must not slow down the painting it waits for.
-bool Show(const std::vector<POINT>& points, COLORREF colour, bool all)
-{
-    test::Capture row;
-    for (const POINT& point : points) {
-        if (row.pixels.empty() || row.area.top != point.y)
-            row = test::CaptureScreen({0, point.y, 1024, point.y + 1});
-        if (((row.at(point.x, 0) & 0xFFFFFF) == colour) != all)
-            return false;
-    }
-    return true;
-}
-
-double WaitUntilShown(const std::vector<POINT>& points, COLORREF colour, bool all, double start)
-{
-    while (!Show(points, colour, all) && bench::NowMicroseconds() - start < 5e6)
-        Sleep(1);
-    return bench::NowMicroseconds() - start;
-}
-
-} // namespace
 
 int main()
 {
@@ -70,13 +29,10 @@ int main()
     Settings.Inactive.Surface = SurfaceKind::Gradation;
 
     test::ChildProcess samples("\"" + test::SampleWindowsExe() + "\" --grid 100");
-    if (!test::WaitForWindow(nullptr, "Grid 99"))
+    const std::vector<HWND> windows = bench::GridWindows(100);
+    if (windows.empty())
         return 1;
-    std::vector<HWND> windows;
-    for (int i = 0; i < 100; ++i)
-        windows.push_back(FindWindowA(nullptr, ("Grid " + std::to_string(i)).c_str()));
-    test::SyncWith(windows.front());
-    const std::vector<POINT> points = CaptionPoints(windows);
+    const std::vector<POINT> points = bench::CaptionPoints(windows);
 
     // The system's own repaint, before the hook is in place.
     std::vector<double> system, asking, shown, restored;
@@ -102,12 +58,12 @@ int main()
         look.publish(receiver, CurrentLookSource());
         SweepWindows(true);
         asking.push_back(bench::NowMicroseconds() - start);
-        shown.push_back(WaitUntilShown(points, colour, true, start));
+        shown.push_back(bench::WaitUntilShown(points, colour, true, start));
         // The system's look back, the same way: the look withdrawn, the frames asked for.
         const double back = bench::NowMicroseconds();
         look.withdraw();
         SweepWindows(true);
-        restored.push_back(WaitUntilShown(points, colour, false, back));
+        restored.push_back(bench::WaitUntilShown(points, colour, false, back));
     }
     DestroyDLLInst();
     DestroyWindow(receiver);
