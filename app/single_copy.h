@@ -20,7 +20,8 @@ private:
 };
 
 // Whether a mapping named as the hook library's shared record exists while no
-// copy of ours runs: another program made it, and the hook could not be ours.
+// copy of ours runs, and no copy of ours left it: another program made it,
+// and the hook could not be ours.
 bool HookRecordHeldElsewhere();
 
 } // namespace lume

@@ -63,6 +63,7 @@ int main()
     HANDLE record = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 8, HookShareName);
     auto* share = static_cast<HookShare*>(MapViewOfFile(record, FILE_MAP_WRITE, 0, 0, 0));
     share->MainWnd = HandleToField(reinterpret_cast<uintptr_t>(receiver));
+    SetPropA(receiver, HookTargetPropertyName, reinterpret_cast<HANDLE>(1));  // as CreateDLLInst marks it
 
     auto hookAfter = [&](UINT message, HWND target) {
         CWPRETSTRUCT observed{0, 1, 0, message, target};

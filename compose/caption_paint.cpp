@@ -51,6 +51,40 @@ void CompositionDib::release() noexcept
     *this = CompositionDib{};
 }
 
+namespace {
+
+// A texture of a few tiles is blitted tile by tile; a small one that a
+// caption repeats many times (a 1 x 22 strip, 1,900 times over a wide
+// caption) is laid in one fill with a brush of it, whose copy of the pixels
+// costs less than the blits.
+constexpr uint64_t BlitsPerTexture = 4;
+
+// 32-bit division: the hook library has no runtime for 64-bit division on x86.
+uint64_t TileCount(const Rect& caption, int32_t width, int32_t height) noexcept
+{
+    const uint32_t across = caption.width() > 0 ? (static_cast<uint32_t>(caption.width()) - 1) / width + 1 : 0;
+    const uint32_t down = caption.height() > 0 ? (static_cast<uint32_t>(caption.height()) - 1) / height + 1 : 0;
+    return uint64_t{across} * down;
+}
+
+// The tiles anchored at the caption's top-left corner, as the blits put them.
+bool PaintPattern(HDC dc, const SurfaceSource& surface, const Rect& caption) noexcept
+{
+    HBRUSH pattern = CreatePatternBrush(static_cast<HBITMAP>(GetCurrentObject(surface.dc, OBJ_BITMAP)));
+    if (!pattern)
+        return false;
+    POINT origin{};
+    SetBrushOrgEx(dc, caption.left, caption.top, &origin);
+    const HGDIOBJ previous = SelectObject(dc, pattern);
+    PatBlt(dc, caption.left, caption.top, caption.width(), caption.height(), PATCOPY);
+    SelectObject(dc, previous);
+    SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+    DeleteObject(pattern);
+    return true;
+}
+
+} // namespace
+
 bool PaintSurface(HDC dc, const SurfaceSource& surface, const Rect& caption) noexcept
 {
     if (!surface.dc)
@@ -63,6 +97,8 @@ bool PaintSurface(HDC dc, const SurfaceSource& surface, const Rect& caption) noe
     case SurfaceKind::Texture:
         if (surface.width <= 0 || surface.height <= 0)
             return false;  // tiling would never advance
+        if (TileCount(caption, surface.width, surface.height) > BlitsPerTexture)
+            return PaintPattern(dc, surface, caption);
         ForEachTextureTile(caption, surface.width, surface.height, [&](const Rect& tile) {
             BitBlt(dc, tile.left, tile.top, tile.width(), tile.height(), surface.dc, 0, 0, SRCCOPY);
         });

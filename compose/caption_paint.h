@@ -42,7 +42,8 @@ struct CompositionDib {
 // A 32-bit top-down DIB section; its pixels in `pixels`, null on failure.
 HBITMAP NewDibSection(int32_t width, int32_t height, uint32_t** pixels) noexcept;
 
-// What the surface step draws from: a DC with the surface's bitmap selected.
+// What the surface step draws from: a DC with the surface's bitmap, exactly
+// width x height, selected.
 struct SurfaceSource {
     SurfaceKind kind = SurfaceKind::Default;
     HDC dc = nullptr;

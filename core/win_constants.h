@@ -18,7 +18,11 @@ constexpr uint32_t WsMinimizeBox = 0x00020000;
 constexpr uint32_t WsMaximizeBox = 0x00010000;
 
 // Window messages.
+constexpr uint32_t WmCreate = 0x0001;
 constexpr uint32_t WmMove = 0x0003;
+constexpr uint32_t WmActivate = 0x0006;
+constexpr uint32_t WmShowWindow = 0x0018;
+constexpr uint32_t WmSetIcon = 0x0080;
 constexpr uint32_t WmWindowPosChanged = 0x0047;
 constexpr uint32_t WmSetText = 0x000C;
 constexpr uint32_t WmNcHitTest = 0x0084;

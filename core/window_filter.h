@@ -1,5 +1,5 @@
-// Which windows a sweep paints or restores, and whose programs the options
-// dialog offers.
+// Which windows a sweep paints or restores, whose programs the options
+// dialog offers, and which processes the hook paints in.
 #pragma once
 #include <cstdint>
 
@@ -18,6 +18,25 @@ constexpr bool IsSweepCandidate(uint32_t style)
 constexpr bool IsSweptDescendant(uint32_t style)
 {
     return (style & win::WsCaption) && (style & win::WsSysMenu);
+}
+
+// What the program learns of a window's process from its token.
+struct ProcessTrust {
+    bool known = false;         // the process and its token could be asked
+    bool sameBitness = false;   // the hook library can be loaded into it
+    uint32_t integrityLevel = 0;  // the last part of its integrity label's SID
+    bool appContainer = false;
+};
+
+// The hook paints in a process that loads it and can read what the program
+// publishes: the program's integrity level (a higher one never loads the
+// hook, a lower one may not open the program's record, look or process), and
+// no app container (whose names are its own). Every other window is painted
+// from outside.
+constexpr bool IsServedByHook(const ProcessTrust& process, uint32_t programIntegrityLevel)
+{
+    return process.known && process.sameBitness && !process.appContainer &&
+           process.integrityLevel == programIntegrityLevel;
 }
 
 } // namespace lume

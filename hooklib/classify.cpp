@@ -5,6 +5,36 @@ namespace lume {
 
 using namespace win;
 
+bool IsObservedMessage(uint32_t message) noexcept
+{
+    switch (message) {
+    case WmCreate:
+    case WmMove:
+    case WmWindowPosChanged:
+    case WmNcHitTest:
+    case WmNcLButtonDown:
+    case WmNcLButtonUp:
+        return true;
+    default:
+        return IsCaptionRedrawn(message);
+    }
+}
+
+bool IsCaptionRedrawn(uint32_t message) noexcept
+{
+    switch (message) {
+    case WmNcActivate:
+    case WmNcPaint:
+    case WmSetText:
+    case WmActivate:
+    case WmSetIcon:
+    case WmInitMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool IsHookedStyle(uint32_t style) noexcept
 {
     // WsBorder alone passes: either caption bit will do. No WsChild test.

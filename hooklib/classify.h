@@ -18,6 +18,13 @@ struct HookDecision {
     bool operator==(const HookDecision&) const = default;
 };
 
+// True for the messages the hook looks at at all: every other message is
+// passed on at once, at the cost of a hook that does nothing.
+bool IsObservedMessage(uint32_t message) noexcept;
+
+// True for the messages after which the system may have drawn the caption anew.
+bool IsCaptionRedrawn(uint32_t message) noexcept;
+
 // True for a visible, non-minimised window with a caption bit and a system menu.
 bool IsHookedStyle(uint32_t style) noexcept;
 

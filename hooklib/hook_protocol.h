@@ -39,4 +39,9 @@ namespace lume {
 // name a look of its own making.
 constexpr char LookPropertyName[] = "LumeLume.Look";
 
+// The property CreateDLLInst sets on the window it is given: hooks post only
+// to a window that carries it, whatever the record, which any process of the
+// user can write, names.
+constexpr char HookTargetPropertyName[] = "LumeLume.Hook";
+
 } // namespace lume

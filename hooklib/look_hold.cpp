@@ -1,14 +1,14 @@
 #include "hooklib/look_hold.h"
 
-#include <psapi.h>
-
 #include "hooklib/hook_protocol.h"
+#include "hooklib/sound_section.h"
 
 namespace lume {
 
 namespace {
 
 constexpr uint32_t PathUnits = 520;
+constexpr DWORD MissForgottenAfter = 1000;  // milliseconds
 
 constinit LookHold KeptHolds[2]{};
 
@@ -48,24 +48,9 @@ void DropLook(LookHold& hold) noexcept
     hold.viewSize = 0;
 }
 
-// A view the hook may read: one committed, readable region of the section's
-// whole size, backed by the paging file, not a file another process chose.
-bool IsSoundView(const void* view, SIZE_T& size) noexcept
-{
-    MEMORY_BASIC_INFORMATION info{};
-    if (VirtualQuery(view, &info, sizeof info) != sizeof info || info.BaseAddress != view ||
-        info.State != MEM_COMMIT || info.Type != MEM_MAPPED || (info.Protect & (PAGE_GUARD | PAGE_NOACCESS)) ||
-        !(info.Protect & (PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY)))
-        return false;
-    wchar_t file[8];
-    if (K32GetMappedFileNameW(GetCurrentProcess(), const_cast<void*>(view), file, 8) != 0)
-        return false;
-    size = info.RegionSize;
-    return true;
-}
-
 // The section the program named in its main window's property: a handle of
-// the program's own process, duplicated out of it and mapped read-only.
+// the program's own process, duplicated out of it and mapped read-only, when
+// it is certainly not a file's.
 const uint8_t* MapProgramLook(HANDLE section, DWORD programProcess) noexcept
 {
     if (!section)
@@ -74,12 +59,12 @@ const uint8_t* MapProgramLook(HANDLE section, DWORD programProcess) noexcept
     if (!program)
         return nullptr;
     HANDLE local = nullptr;
-    const BOOL duplicated =
-        DuplicateHandle(program, section, GetCurrentProcess(), &local, FILE_MAP_READ, FALSE, 0);
+    const BOOL duplicated = DuplicateHandle(program, section, GetCurrentProcess(), &local,
+                                            FILE_MAP_READ | SECTION_QUERY, FALSE, 0);
     CloseHandle(program);
     if (!duplicated)
         return nullptr;
-    void* view = MapViewOfFile(local, FILE_MAP_READ, 0, 0, 0);
+    void* view = IsPagingFileSection(local) ? MapViewOfFile(local, FILE_MAP_READ, 0, 0, 0) : nullptr;
     CloseHandle(local);  // the view keeps the section
     return static_cast<const uint8_t*>(view);
 }
@@ -93,7 +78,7 @@ bool TakeLook(LookHold& hold, HWND mainWindow, HANDLE section, uint32_t owner) n
     if (!view)
         return false;
     SIZE_T size = 0;
-    if (!IsSoundView(view, size) || !ReadPublishedLook(view, size, owner, programProcess, hold.look)) {
+    if (!IsCommittedView(view, sizeof(PublishedLook), false, size) || !ReadPublishedLook(view, size, owner, programProcess, hold.look)) {
         UnmapViewOfFile(view);
         return false;
     }
@@ -131,6 +116,18 @@ bool Build(LookHold& hold) noexcept
     return true;
 }
 
+// A kept hold not in use whose look is no longer `owner`'s current one gives it back.
+void DropRetiredElsewhere(const LookHold& claimed, uint32_t owner) noexcept
+{
+    for (LookHold& kept : KeptHolds) {
+        if (&kept == &claimed || InterlockedCompareExchange(&kept.busy, 1, 0) != 0)
+            continue;
+        if (kept.view && (kept.owner != owner || IsLookRetired(kept.view)))
+            DropLook(kept);
+        InterlockedExchange(&kept.busy, 0);
+    }
+}
+
 } // namespace
 
 ClaimedHold::ClaimedHold() noexcept : hold_(nullptr), own_{}
@@ -156,14 +153,18 @@ LookHold* ClaimedHold::withLook(uint32_t owner) noexcept
     LookHold& hold = *hold_;
     if (hold.view && (hold.owner != owner || IsLookRetired(hold.view)))
         DropLook(hold);  // replaced, withdrawn, or another program's
+    DropRetiredElsewhere(hold, owner);
     if (!hold.view) {
         HWND mainWindow = reinterpret_cast<HWND>(FieldToHandle(owner));
         HANDLE section = GetPropA(mainWindow, LookPropertyName);
-        if (hold.missed && hold.owner == owner && hold.missedSection == section)
+        const DWORD now = GetTickCount();
+        if (hold.missed && hold.owner == owner && hold.missedSection == section &&
+            now - hold.missedAt < MissForgottenAfter)
             return nullptr;
         hold.owner = owner;
         hold.missed = !TakeLook(hold, mainWindow, section, owner);
         hold.missedSection = section;
+        hold.missedAt = now;
         if (hold.missed)
             return nullptr;
     }

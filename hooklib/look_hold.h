@@ -3,7 +3,8 @@
 // from it (the composition bitmap, the two surfaces, the two fonts). Two
 // holds per process, each used by one thread at a time; a thread that finds
 // both in use makes a hold for its call alone. Everything is given back when
-// the look changes and when the library leaves the process.
+// the look changes (at the next paint in the process, whichever hold has it)
+// and when the library leaves the process.
 #pragma once
 #include <windows.h>
 
@@ -34,11 +35,12 @@ struct LookHold {
     const uint8_t* view;
     SIZE_T viewSize;
     LookCopy look;
-    // The last look-up for `owner` that found nothing usable, and the handle
-    // the program named then: not tried again until it names another, so a
-    // process with nothing to read maps nothing.
+    // The last look-up for `owner` that found nothing usable, the handle the
+    // program named then and when: not tried again for that handle for a
+    // moment, so a process with nothing to read maps nothing at each paint.
     bool missed;
     HANDLE missedSection;
+    DWORD missedAt;
     // Made from the look on first use.
     bool built;
     CompositionDib composition;
@@ -57,14 +59,6 @@ struct LookHold {
     // costs more than the rest of a paint.
     UINT metricsDpi;
     CaptionMetrics metrics;
-    // The look each of the last windows was told to draw by WM_NCACTIVATE:
-    // what the system draws its frame in until the next one, known without
-    // asking the system who is in front.
-    struct Activation {
-        HWND window;
-        bool active;
-    } activations[8];
-    uint32_t nextActivation;
 };
 
 // A hold for one call: a kept one when one is free, else one of its own.
@@ -76,7 +70,8 @@ public:
     ClaimedHold& operator=(const ClaimedHold&) = delete;
 
     // The hold with the look `owner` now publishes, its objects made; null
-    // when there is none this process can use.
+    // when there is none this process can use. A retired look the other
+    // kept hold still has is dropped on the way.
     LookHold* withLook(uint32_t owner) noexcept;
 
 private:

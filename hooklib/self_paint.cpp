@@ -1,6 +1,7 @@
 #include "hooklib/self_paint.h"
 
 #include "compose/caption_drawing.h"
+#include "hooklib/hook_protocol.h"
 #include "hooklib/look_hold.h"
 
 namespace lume {
@@ -47,36 +48,63 @@ const CaptionMetrics& MetricsOf(LookHold& hold, HWND window) noexcept
     return hold.metrics;
 }
 
+// The look each of the last windows of this process was told to draw by
+// WM_NCACTIVATE: what the system draws its frame in until the next one, known
+// without asking who is in front. One word each, so that threads read it
+// whole: the window's 32 significant bits, bit 32 active, bit 33 in use.
+constexpr uint64_t ActivationActive = 1ull << 32, ActivationUsed = 1ull << 33;
+constinit uint64_t Activations[16]{};
+constinit volatile LONG NextActivation = 0;
+
+void RememberActivation(HWND window, bool active) noexcept
+{
+    const uint64_t known = HandleToField(reinterpret_cast<uintptr_t>(window)) | ActivationUsed |
+                           (active ? ActivationActive : 0);
+    for (uint64_t& entry : Activations)
+        if (static_cast<uint32_t>(__atomic_load_n(&entry, __ATOMIC_RELAXED)) == static_cast<uint32_t>(known)) {
+            __atomic_store_n(&entry, known, __ATOMIC_RELAXED);
+            return;
+        }
+    const uint32_t slot = static_cast<uint32_t>(InterlockedIncrement(&NextActivation)) % 16;
+    __atomic_store_n(&Activations[slot], known, __ATOMIC_RELAXED);
+}
+
+// 1 active, 0 inactive, -1 not known.
+int RememberedActivation(HWND window) noexcept
+{
+    const uint32_t field = HandleToField(reinterpret_cast<uintptr_t>(window));
+    for (const uint64_t& entry : Activations) {
+        const uint64_t known = __atomic_load_n(&entry, __ATOMIC_RELAXED);
+        if ((known & ActivationUsed) && static_cast<uint32_t>(known) == field)
+            return (known & ActivationActive) ? 1 : 0;
+    }
+    return -1;
+}
+
 // The look the system has just drawn: for WM_NCACTIVATE its wParam, which is
-// also remembered, for it is what the system draws the frame in until the
-// next one; for WM_ACTIVATE its own (the foreground may not have changed
-// yet). Otherwise the remembered one; failing that, a top-level window in
-// front is active, and an MDI child is when its frame is in front and names
-// it active.
-bool IsActive(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcept
+// also remembered; for WM_ACTIVATE its own (the foreground may not have
+// changed yet). Otherwise the remembered one; failing that, a top-level
+// window in front is active, and an MDI child is when its frame is in front
+// and its MDI client, asked only when it is of this thread, names it active.
+bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
 {
     HWND window = observed.hwnd;
     if (observed.message == WM_NCACTIVATE) {
-        const bool active = observed.wParam != 0;
-        for (LookHold::Activation& known : hold.activations)
-            if (known.window == window) {
-                known.active = active;
-                return active;
-            }
-        hold.activations[hold.nextActivation++ % 8] = {window, active};
-        return active;
+        RememberActivation(window, observed.wParam != 0);
+        return observed.wParam != 0;
     }
     if (observed.message == WM_ACTIVATE && !(style & WS_CHILD))
         return LOWORD(observed.wParam) != WA_INACTIVE;
-    for (const LookHold::Activation& known : hold.activations)
-        if (known.window == window)
-            return known.active;
+    if (const int known = RememberedActivation(window); known >= 0)
+        return known == 1;
     if (!(style & WS_CHILD))
         return GetForegroundWindow() == window;
     if (GetForegroundWindow() != GetAncestor(window, GA_ROOT))
         return false;
-    // The MDI client is in this thread: asked directly, no waiting.
-    return reinterpret_cast<HWND>(SendMessageW(GetParent(window), WM_MDIGETACTIVE, 0, 0)) == window;
+    // A window of another thread could keep this one waiting: never sent to.
+    HWND parent = GetParent(window);
+    return GetWindowThreadProcessId(parent, nullptr) == GetCurrentThreadId() &&
+           reinterpret_cast<HWND>(SendMessageW(parent, WM_MDIGETACTIVE, 0, 0)) == window;
 }
 
 // The pixels a full paint sets less the buttons, and never inside the client
@@ -129,23 +157,27 @@ bool IsTty(LookHold& hold, HWND window) noexcept
     return hold.lastWindowIsTty;
 }
 
-void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcept
+// Composes the window's caption; with `put`, puts it on the window, else
+// only makes ready what its first paint will need.
+void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style, bool put) noexcept
 {
     HWND window = observed.hwnd;
+    const uint32_t exStyle = static_cast<uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
+    if (exStyle & WS_EX_LAYOUTRTL)
+        return;  // a mirrored frame keeps the system's look: its text would come out mirrored
     RECT frame{};
     if (!GetWindowRect(window, &frame))
         return;
     const int32_t width = frame.right - frame.left, height = frame.bottom - frame.top;
     if (width <= 0 || height <= 0 || width > CompositionSideLimit || height > CompositionSideLimit)
         return;
-    const bool active = IsActive(hold, observed, style);
+    const bool active = IsActive(observed, style);
     const LookSurface& published = hold.look.surfaces[active ? ActiveLook : InactiveLook];
     // The system's own background is taken from the window: only right after
     // the system has drawn it, never over a caption of ours.
     if (published.kind == SurfaceKind::Default && observed.message != WM_NCPAINT &&
-        observed.message != WM_NCACTIVATE && observed.message != WM_SETTEXT)
+        observed.message != WM_NCACTIVATE && observed.message != WM_SETTEXT && put)
         return;
-    const uint32_t exStyle = static_cast<uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
     const CaptionLayout layout =
         LayoutCaption(width, height, style, exStyle, MetricsOf(hold, window), hold.look.common,
                       hold.look.colours[active ? ActiveLook : InactiveLook], active);
@@ -161,13 +193,18 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcep
         hold.sourceOriginal = previous;
     const SurfaceSource surface{published.kind, surfaceBitmap ? hold.sourceDc : nullptr, published.width,
                                 published.height};
+    const CaptionText text{font, title, length > 0 ? static_cast<uint32_t>(length) : 0u,
+                           hold.look.common.ShadowShift};
+    if (!put) {
+        // The fonts realised and the surfaces drawn once, off the screen.
+        ComposeCaption(hold.composition, layout, bands, surface, text, nullptr);
+        return;
+    }
     HDC dc = GetWindowDC(window);
     if (!dc)
         return;
     if (HRGN clip = ClipOf(hold, window, layout, font != nullptr, frame)) {
         SelectClipRgn(dc, clip);
-        const CaptionText text{font, title, length > 0 ? static_cast<uint32_t>(length) : 0u,
-                               hold.look.common.ShadowShift};
         ComposeCaption(hold.composition, layout, bands, surface, text, dc);
         PutComposedCaption(dc, hold.composition, bands);
     }
@@ -176,30 +213,26 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style) noexcep
 
 } // namespace
 
-bool IsCaptionRedrawn(UINT message)
-{
-    switch (message) {
-    case WM_NCACTIVATE:
-    case WM_NCPAINT:
-    case WM_SETTEXT:
-    case WM_ACTIVATE:
-    case WM_SETICON:
-    case WM_INITMENU:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void PaintOwnCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner)
+void PaintOwnCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner, bool ownerSeen)
 {
     if ((style & WS_CHILD) && !IsWindowVisible(observed.hwnd))
         return;  // a child is shown only with all its ancestors
+    // A program killed since the last post leaves its look behind, never retired.
+    if (!ownerSeen && !IsWindow(reinterpret_cast<HWND>(FieldToHandle(owner))))
+        return;
     ClaimedHold claimed;
     LookHold* hold = claimed.withLook(owner);
     if (!hold || IsProgramLeftAlone(*hold) || IsTty(*hold, observed.hwnd))
         return;
-    Paint(*hold, observed, style);
+    Paint(*hold, observed, style, true);
+}
+
+void PrepareOwnCaption(const CWPRETSTRUCT& created, uint32_t style, uint32_t owner)
+{
+    ClaimedHold claimed;
+    LookHold* hold = claimed.withLook(owner);
+    if (hold && !IsProgramLeftAlone(*hold) && !IsTty(*hold, created.hwnd))
+        Paint(*hold, created, style, false);
 }
 
 bool IsThisProcessLeftAlone(uint32_t owner)

@@ -77,6 +77,8 @@ void PaintCaption(HWND window, bool fullRepaint, uint32_t style)
     }
     const WindowDpiContext dpiContext(window);  // its rectangle, metrics and DC at its own DPI
     const CaptionLayout layout = ComputeCaptionLayout(window, style);
+    if (layout.ExStyle & WS_EX_LAYOUTRTL)
+        return;  // a mirrored frame keeps the system's look: its text would come out mirrored
     const LookParts look = ShownLook();
 
     const CompositionBands bands = ComposedBands(layout);

@@ -20,12 +20,48 @@ constexpr size_t CacheLimit = 4096;
 // A process is known by its id and its start: an id may be reused later.
 using ProcessKey = std::pair<DWORD, uint64_t>;
 
+// The integrity level and app container of a process's token: unknown when
+// the token cannot be read.
+ProcessTrust TrustOf(HANDLE process)
+{
+    ProcessTrust trust;
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(process, TOKEN_QUERY, &token))
+        return trust;
+    const ui::KernelHandle owned(token);
+    alignas(TOKEN_MANDATORY_LABEL) BYTE label[64];
+    DWORD size = 0;
+    if (!GetTokenInformation(token, TokenIntegrityLevel, label, sizeof label, &size))
+        return trust;
+    PSID sid = reinterpret_cast<TOKEN_MANDATORY_LABEL*>(label)->Label.Sid;
+    const UCHAR parts = *GetSidSubAuthorityCount(sid);
+    if (parts == 0)
+        return trust;
+    trust.integrityLevel = *GetSidSubAuthority(sid, parts - 1);
+    DWORD appContainer = 0;
+    // Systems before app containers cannot be asked, and have none.
+    trust.appContainer = GetTokenInformation(token, TokenIsAppContainer, &appContainer, sizeof appContainer, &size) &&
+                         appContainer != 0;
+    BOOL wow64 = FALSE, ownWow64 = FALSE;
+    trust.sameBitness = IsWow64Process(process, &wow64) && IsWow64Process(GetCurrentProcess(), &ownWow64) &&
+                        wow64 == ownWow64;
+    trust.known = true;
+    return trust;
+}
+
+// The program's own integrity level, read once: a process keeps its token's label.
+uint32_t ProgramIntegrityLevel()
+{
+    static const uint32_t level = TrustOf(GetCurrentProcess()).integrityLevel;
+    return level;
+}
+
 WindowProgram ProgramOfProcess(DWORD processId)
 {
     static std::map<ProcessKey, WindowProgram> programs;
     ui::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process)
-        return {};  // a process that cannot be asked runs the hook like any other
+        return {{}, false};  // one that cannot even be asked is painted from outside
     FILETIME created{}, exited{}, kernel{}, user{};
     GetProcessTimes(process.get(), &created, &exited, &kernel, &user);
     const ProcessKey key{processId, uint64_t{created.dwHighDateTime} << 32 | created.dwLowDateTime};
@@ -36,8 +72,7 @@ WindowProgram ProgramOfProcess(DWORD processId)
     WindowProgram program;
     if (QueryFullProcessImageNameW(process.get(), 0, path, &length))
         program.fileName = ProgramFileName(std::u16string_view(reinterpret_cast<const char16_t*>(path), length));
-    BOOL wow64 = FALSE;
-    program.reachedByHook = sizeof(void*) == 8 && !(IsWow64Process(process.get(), &wow64) && wow64);
+    program.reachedByHook = IsServedByHook(TrustOf(process.get()), ProgramIntegrityLevel());
     if (programs.size() >= CacheLimit)
         programs.clear();
     return programs[key] = program;

@@ -1,5 +1,5 @@
 // Which program a window belongs to, by its file name ("notepad.exe") in
-// UTF-16, as the system holds it, and whether the hook reaches it: looked up
+// UTF-16, as the system holds it, and whether the hook paints there: looked up
 // once per window and once per process, never at each paint.
 #pragma once
 #include <windows.h>
@@ -11,7 +11,9 @@ namespace lume {
 
 struct WindowProgram {
     std::u16string fileName;  // empty when it cannot be told
-    bool reachedByHook = true;  // not a 32-bit process: the 64-bit hook runs in its threads
+    // The hook paints in its threads: the program's bitness and integrity
+    // level, no app container.
+    bool reachedByHook = true;
 };
 
 // The program that owns the window, or its top-level window for a child.

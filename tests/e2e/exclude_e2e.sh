@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Programs left alone: the sample windows' program excluded in the options
-# file is never painted while another program is; its dialog page, driven by
+# file is never painted while another program is, nor is a mirrored window
+# of that other program (its text would come out mirrored); its dialog page, driven by
 # real clicks, removes it (its windows painted at once) and adds it back (its
 # windows restored at once); a choice among the running programs is dropped
 # by CANCEL.
@@ -10,16 +11,20 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 build=$1
 work=$(mktemp -d)
-samples_pid= other_pid= program_pid=
-trap 'kill $samples_pid $other_pid $program_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+samples_pid= other_pid= mirrored_pid= program_pid=
+trap 'kill $samples_pid $other_pid $mirrored_pid $program_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 
 start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
 samples_pid=$!
 cp "$build/tests/samples/sample_windows.exe" "$work/other_program.exe"
 start_windows "$work/other_program.exe" --ready "$(winpath "$work/other.ready")" --one "Other program" 560 600 400 130
 other_pid=$!
+start_windows "$work/other_program.exe" --ready "$(winpath "$work/mirrored.ready")" --one "Mirrored window" 560 440 \
+  400 130 --exstyle 400000
+mirrored_pid=$!
 wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
 wait_until 20 test -e "$work/other.ready" || fail "the other program did not start"
+wait_until 20 test -e "$work/mirrored.ready" || fail "the mirrored window did not start"
 samples=("Sizable window" "Dialog frame" "Tool window")
 
 printf '[Active]\r\nSurface=Texture\r\n[Exclude]\r\n1=Sample_Windows.EXE\r\n' > "$work/LumeLume.ini"
@@ -28,11 +33,13 @@ start_windows "$work/LumeLume.exe"
 program_pid=$!
 wait_until 10 probe tray || fail "the program did not start"
 
-echo "-- excluded: never painted, through a focus walk too; the other program painted"
+echo "-- excluded: never painted, through a focus walk too; the other program painted, but not its mirrored window"
 wait_until 5 painted "Other program" || fail "the other program's window was not painted"
-for title in "${samples[@]}" "Other program" "Sizable window"; do probe activate "$title"; done
+for title in "${samples[@]}" "Mirrored window" "Other program" "Sizable window"; do probe activate "$title"; done
 sleep 1
-for title in "${samples[@]}"; do look_is "$title" system || fail "$title was painted: $(probe look "$title")"; done
+for title in "${samples[@]}" "Mirrored window"; do
+  look_is "$title" system || fail "$title was painted: $(probe look "$title")"
+done
 painted "Other program" || fail "the other program lost its caption"
 
 focus_desktop

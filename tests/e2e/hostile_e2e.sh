@@ -2,38 +2,55 @@
 # What a hostile process of the same user, or a user starting the program
 # twice, can do to what LumeLume puts in every process: nothing faults, no
 # forged pixel lands in a client area, one copy runs and its captions hold.
-# - "LUMECAPTIONS" taken before the program starts, by a partly committed
-#   section whose header is forged to name the program, its offsets pointing
-#   into the uncommitted part: the captions are ours and hold.
+# - The program's record written by another process to name every window,
+#   the intruder's own, and none: no notification reaches any of them, and
+#   once it names the program again the captions are ours and hold.
 # - A look of the intruder's making put where the program names its look,
 #   its text meant for the client areas: taken, and the client pixels stay.
-# - A look in a section mostly uncommitted: refused, and nothing faults.
+# - A look in a section mostly uncommitted, and one in a file of a long
+#   path: refused, and nothing faults.
 # - "&Update System-Metrics" publishes the program's look anew: ours again.
 # - Started again: the second copy ends at once, silently; the first still
 #   paints, and its Exit restores every caption.
-# - "LUMEHOOK" held by another program: a message and a clean end. A hook
-#   left by a killed copy holds no mapping: the next start runs.
+# - "LUMEHOOK" held by another program before any copy of ours ran: a
+#   message and a clean end. (Once one has run, the hooked processes keep
+#   its record mapped, and the name is never free again.) A record
+#   left by a killed copy, still mapped by the hooked processes: the next
+#   start takes it over and paints.
 #   hostile_e2e.sh BUILD_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 build=$1
 work=$(mktemp -d)
-samples_pid= program_pid= squatter_pid= second_pid= holder_pid=
-trap 'kill $samples_pid $program_pid $squatter_pid $second_pid $holder_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+samples_pid= program_pid= second_pid= holder_pid=
+trap 'kill $samples_pid $program_pid $second_pid $holder_pid 2>/dev/null || true; rm -rf "$work"' EXIT
 intruder() { wine "$build/tests/e2e/intruder.exe" "$@" | tr -d '\r'; }
 alive() { kill -0 "$samples_pid" 2>/dev/null && probe answers "Sizable window"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }
 captions=("Sizable window" "Tool window")
 
-echo "-- a squatter on LUMECAPTIONS from before the start"
-wine "$build/tests/e2e/intruder.exe" squat 60 > "$work/squat" 2>/dev/null &
-squatter_pid=$!
-wait_until 5 grep -q squatting "$work/squat" || fail "the squatter did not start"
+echo "-- LUMEHOOK held by another program from before any copy of ours: the message, then the end"
+wine "$build/tests/e2e/probe.exe" holdmapping LUMEHOOK 60 > "$work/held" 2>/dev/null &
+holder_pid=$!
+wait_until 10 grep -q held "$work/held" || fail "the probe did not make the mapping"
+cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
+start_windows "$work/LumeLume.exe"
+program_pid=$!
+probe box Lumelume "$(winpath "$work/error.txt")" > /dev/null || fail "no message box"
+expected=$(printf 'LUMEHOOK は別のプログラムが使っています。LumeLume は起動できません.' | iconv -t CP932)
+[ "$(cat "$work/error.txt")" = "$expected" ] || fail "message: $(iconv -f CP932 < "$work/error.txt")"
+wait_until 3 gone $program_pid || fail "the program did not end after the message"
+! probe tray || fail "a tray icon was left"
+kill $holder_pid
+program_pid= holder_pid=
+
+echo "-- the record misdirected by another process"
 start_samples
 start_lumelume LumeLume.exe
 for title in "${captions[@]}"; do wait_until 5 painted "$title" || fail "$title not painted"; done
-sleep 0.5  # the squatter forges its header now that the program runs
+misdirected=$(intruder record)
+[ "$misdirected" = "misdirected 0" ] || fail "notifications went astray: $misdirected"
 for change in "focus Sizable window" "focus Tool window" "title Dialog frame*"; do
   read -r shown _ < <(probe blink ${change%% *} "${change#* }" "${captions[@]}" "Dialog frame*")
   [ "$shown" -le 8 ] || fail "after a $change the system's look showed $shown ms"
@@ -51,6 +68,13 @@ wait_until 2 look_is "Sizable window" stripes || fail "the caption is not ours: 
 buttons_painted() { [ "$(probe buttonlook "Sizable window")" = painted ]; }
 wait_until 2 buttons_painted || fail "the forged look was not taken"
 probe samearea "$l" "$t" "$r" "$b" "$work/client" || fail "forged pixels reached the client area"
+
+echo "-- a forged look in a file"
+intruder forge file | grep -q forged || fail "the intruder could not forge a look"
+probe activate "Tool window"
+probe activate "Sizable window"
+wait_until 2 look_is "Sizable window" system || fail "the look in a file was used: $(probe look "Sizable window")"
+alive || fail "the sample process did not survive the look in a file"
 
 echo "-- a forged look in uncommitted pages"
 intruder forge reserve | grep -q forged || fail "the intruder could not forge a look"
@@ -83,20 +107,7 @@ for title in "${captions[@]}" "Ticker*"; do
   wait_until 3 look_is "$title" system || fail "$title not restored: $(probe look "$title")"
 done
 
-echo "-- LUMEHOOK held by another program: the message, then the end"
-wine "$build/tests/e2e/probe.exe" holdmapping LUMEHOOK 60 > "$work/held" 2>/dev/null &
-holder_pid=$!
-wait_until 10 grep -q held "$work/held" || fail "the probe did not make the mapping"
-start_windows "$work/LumeLume.exe"
-program_pid=$!
-probe box Lumelume "$(winpath "$work/error.txt")" > /dev/null || fail "no message box"
-expected=$(printf 'LUMEHOOK は別のプログラムが使っています。LumeLume は起動できません.' | iconv -t CP932)
-[ "$(cat "$work/error.txt")" = "$expected" ] || fail "message: $(iconv -f CP932 < "$work/error.txt")"
-wait_until 3 gone $program_pid || fail "the program did not end after the message"
-! probe tray || fail "a tray icon was left"
-kill $holder_pid
-
-echo "-- a killed copy leaves its hook but no mapping: the next start runs"
+echo "-- a killed copy leaves its record mapped in the hooked processes: the next start takes it over"
 start_windows "$work/LumeLume.exe"
 program_pid=$!
 wait_until 10 probe programanswers || fail "the program did not start"
@@ -105,6 +116,9 @@ start_windows "$work/LumeLume.exe"
 program_pid=$!
 wait_until 10 probe programanswers || fail "the start after a killed copy did not run"
 ! probe visible "#32770" || fail "a message box after a killed copy"
+probe activate "Tool window"
+probe activate "Sizable window"
+for title in "${captions[@]}"; do wait_until 5 painted "$title" || fail "$title not painted after the takeover"; done
 probe closeprogram
 wait_until 5 gone $program_pid || fail "the program did not end"
 program_pid=

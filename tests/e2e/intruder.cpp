@@ -1,17 +1,21 @@
 // A hostile process of the same user, for the end-to-end tests of what the
 // hook library may trust:
-//   intruder squat SECONDS  takes "LUMECAPTIONS" first: 16 MiB of which only the first
-//                           page is committed, its header forged once the program runs
-//                           to name the program's window and process, every offset
-//                           pointing into the uncommitted part; prints "squatting"
+//   intruder record         writes the program's "LUMEHOOK" record to name every top-level
+//                           window (HWND_BROADCAST), then its own window, then none, while
+//                           it changes the sample windows' focus and titles; prints
+//                           "misdirected N", the notifications its window got, puts the
+//                           program's window back (its hook handle stays forged) and has
+//                           every frame repainted
 //   intruder forge MODE     puts a look of its own where the program names its look
 //                           (the handle duplicated into the program's process), retires
 //                           the program's, and has every frame repainted. MODE client:
 //                           the program's look, its text far down in huge letters, over
-//                           the client areas; MODE reserve: a header naming uncommitted pages
+//                           the client areas; MODE reserve: a header naming uncommitted pages;
+//                           MODE file: the program's look in a file of a long path
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -41,29 +45,55 @@ HWND ProgramWindow(DWORD& process)
     return window;
 }
 
-int Squat(int seconds)
-{
-    HANDLE section;
-    auto* words = reinterpret_cast<uint32_t*>(ReservedSection("LUMECAPTIONS", section));
-    if (!words)
-        return 1;
-    std::printf("squatting\n");
-    std::fflush(stdout);
-    DWORD process = 0;
-    HWND program = ProgramWindow(process);
-    // Magic, owner, process, a live epoch; then slots whose blocks lie in the uncommitted pages.
-    const uint32_t header[] = {0x434D554Cu, HandleToField(reinterpret_cast<uintptr_t>(program)), process, 1};
-    std::memcpy(words, header, sizeof header);
-    for (uint32_t i = 1100 / 4; i < 4096 / 4; ++i)
-        words[i] = i % 12 == 10 ? (8u << 20) : 2;
-    Sleep(static_cast<DWORD>(seconds) * 1000);
-    return 0;
-}
-
 BOOL CALLBACK RepaintFrame(HWND window, LPARAM)
 {
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
     return TRUE;
+}
+
+int Misdirected = 0;
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message >= UM_CAPTIONCHANGED && message <= UM_WINDOWPOSCHANGED)
+        ++Misdirected;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int Misdirect()
+{
+    HANDLE section = OpenFileMappingA(FILE_MAP_WRITE, FALSE, HookShareName);
+    auto* record = section ? static_cast<HookShare*>(MapViewOfFile(section, FILE_MAP_WRITE, 0, 0, 0)) : nullptr;
+    if (!record)
+        return 1;
+    WNDCLASSA counting{};
+    counting.lpfnWndProc = CountingProc;
+    counting.lpszClassName = "IntruderCounting";
+    RegisterClassA(&counting);
+    // Top-level, so that a broadcast reaches it.
+    HWND own = CreateWindowExA(WS_EX_TOOLWINDOW, "IntruderCounting", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                               nullptr, nullptr);
+    HWND sizable = FindWindowA(nullptr, "Sizable window"), tool = FindWindowA(nullptr, "Tool window");
+    const uint32_t program = record->MainWnd;
+    record->HookHandle = 0x1234;
+    for (HWND target : {HWND_BROADCAST, own, HWND{}}) {
+        record->MainWnd = HandleToField(reinterpret_cast<uintptr_t>(target));
+        for (int round = 0; round < 4; ++round) {
+            SetForegroundWindow(round % 2 ? sizable : tool);
+            DWORD_PTR result;
+            SendMessageTimeoutA(tool, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(round % 2 ? "Tool window" : "Tool"),
+                                SMTO_NORMAL, 1000, &result);
+            for (DWORD until = GetTickCount() + 150; GetTickCount() < until; Sleep(5)) {
+                MSG message;
+                while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                    DispatchMessageA(&message);
+            }
+        }
+    }
+    record->MainWnd = program;
+    EnumWindows(RepaintFrame, 0);  // what the system repainted meanwhile, in the program's look again
+    std::printf("misdirected %d\n", Misdirected);
+    return 0;
 }
 
 int Forge(const std::string& mode)
@@ -88,6 +118,23 @@ int Forge(const std::string& mode)
         for (auto& font : fake->fonts)
             font[0] = 0x18, font[1] = 0xFC, font[2] = font[3] = 0xFF;  // lfHeight -1000
         fake->noButtons = fake->noCloseButton = 1;
+    } else if (mode == "file") {
+        // Deep in folders, as on a network share: a view of it could fault when the file went away.
+        std::string path = std::getenv("TEMP") ? std::getenv("TEMP") : "C:\\";
+        for (int depth = 0; depth < 3; ++depth) {
+            path += "\\a folder of the intruder with a long name " + std::to_string(depth);
+            CreateDirectoryA(path.c_str(), nullptr);
+        }
+        path += "\\look.bin";
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return 1;
+        forged = CreateFileMappingA(file, nullptr, PAGE_READWRITE, 0, look->size, nullptr);
+        fake = static_cast<PublishedLook*>(MapViewOfFile(forged, FILE_MAP_WRITE, 0, 0, 0));
+        if (!fake)
+            return 1;
+        std::memcpy(fake, look, look->size);
     } else {
         fake = reinterpret_cast<PublishedLook*>(ReservedSection(nullptr, forged));
         std::memcpy(fake, look, sizeof *fake);
@@ -113,11 +160,11 @@ int Forge(const std::string& mode)
 
 int main(int argc, char** argv)
 {
-    const std::string command = argc == 3 ? argv[1] : "";
-    if (command == "squat")
-        return Squat(std::atoi(argv[2]));
-    if (command == "forge")
+    const std::string command = argc >= 2 ? argv[1] : "";
+    if (command == "record")
+        return Misdirect();
+    if (command == "forge" && argc == 3)
         return Forge(argv[2]);
-    std::fprintf(stderr, "usage: intruder squat SECONDS | forge client|reserve\n");
+    std::fprintf(stderr, "usage: intruder record | forge client|reserve|file\n");
     return 2;
 }

@@ -26,6 +26,13 @@ TEST(ClassifyHookedMessage, EveryMessageRowOfTheTable)
     for (uint32_t other : {0x0000u, 0x0001u, 0x0005u, 0x000Fu, 0x0014u, 0x0083u, 0x0087u, 0x00A0u,
                            0x00A3u, 0x0112u, 0x0117u, 0x0400u, 0x0501u, 0x0502u})
         EXPECT_EQ(ClassifyHookedMessage(Captioned, other, HtCaption), Nothing) << other;
+    // The hook passes every other message on untouched: none may act.
+    for (uint32_t message = 0; message < 0x10000; ++message) {
+        if (IsObservedMessage(message))
+            continue;
+        for (intptr_t result : {HtCaption, HtSysMenu, HtLeft})
+            EXPECT_EQ(ClassifyHookedMessage(Captioned, message, result), Nothing) << message;
+    }
 }
 
 TEST(ClassifyHookedMessage, HitTestResults)

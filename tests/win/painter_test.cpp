@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "core/user_error.h"
 #include "hooklib/hook_protocol.h"
@@ -574,7 +576,8 @@ TEST(CompositionBitmap, AMemoryDcThatCouldNotBeMadeIsTriedAgainAtTheNextPaint)
 
 // The one painter: a caption the hook composes in the window's own thread is,
 // pixel for pixel, what the program paints from outside, for the five kinds
-// of frame, both looks and a title beyond any code page.
+// of frame, both looks and a title beyond any code page; and it never waits
+// on another thread.
 TEST_F(PainterTest, TheWindowsOwnThreadPaintsWhatThePainterPaints)
 {
     WNDCLASSW plain{};
@@ -596,6 +599,7 @@ TEST_F(PainterTest, TheWindowsOwnThreadPaintsWhatThePainterPaints)
     auto* share = static_cast<HookShare*>(MapViewOfFile(record, FILE_MAP_WRITE, 0, 0, 0));
     ASSERT_NE(share, nullptr);
     share->MainWnd = HandleToField(reinterpret_cast<uintptr_t>(receiver));
+    SetPropA(receiver, HookTargetPropertyName, reinterpret_cast<HANDLE>(1));  // as CreateDLLInst marks it
     LookPublisher look;
     ASSERT_TRUE(look.publish(receiver, CurrentLookSource()));  // active: the stripes; inactive: the gradient
 
@@ -618,6 +622,30 @@ TEST_F(PainterTest, TheWindowsOwnThreadPaintsWhatThePainterPaints)
         }
         DestroyWindow(window);
     }
+
+    // A captioned child of a window of another thread that has stopped
+    // answering, in front: its paint asks that thread nothing, and returns.
+    std::atomic<HWND> parent{};
+    HANDLE answerAgain = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread hung([&] {
+        parent = CreateWindowExW(0, L"OnePainter", L"Hung", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 120, 400, 300,
+                                 nullptr, nullptr, nullptr, nullptr);
+        WaitForSingleObject(answerAgain, 20000);
+        DestroyWindow(parent);
+    });
+    ASSERT_TRUE(WaitFor([&] { return parent != nullptr; }));
+    SetForegroundWindow(parent);
+    HWND child = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"OnePainter", L"Child", WS_CHILD | WS_CAPTION | WS_SYSMENU |
+                                 WS_VISIBLE, 10, 10, 200, 100, parent, nullptr, nullptr, nullptr);
+    EXPECT_EQ(GetForegroundWindow(), parent.load());
+    const ULONGLONG start = GetTickCount64();
+    CWPRETSTRUCT childPaint{0, 1, 0, WM_NCPAINT, child};
+    CALLWNDPROCRETHookProc(HC_ACTION, 0, reinterpret_cast<LPARAM>(&childPaint));
+    EXPECT_LT(GetTickCount64() - start, 2000u) << "the paint waited on the hung parent's thread";
+    DestroyWindow(child);
+    SetEvent(answerAgain);
+    hung.join();
+    CloseHandle(answerAgain);
     look.withdraw();
     UnmapViewOfFile(share);
     CloseHandle(record);
