@@ -65,11 +65,20 @@ double Timed(HWND timer, UINT message)
     return static_cast<double>(nanoseconds) / 1000;
 }
 
-// The quietest round's figure. Load elsewhere on the machine comes in bursts,
-// seconds long, that make every call to the Wine server, and so every hook
-// call, several times slower: it only ever adds time, and a median of the
-// rounds would compare a quiet one with a loaded one.
-double Quietest(const std::vector<double>& rounds) { return *std::min_element(rounds.begin(), rounds.end()); }
+// The round whose ratio is the median of all rounds: a subject and its
+// reference timed back to back, in the same phase of the machine's load,
+// which comes in bursts seconds long and makes every call to the Wine server,
+// and so every hook call, several times slower while it lasts.
+bench::Comparison MedianRound(const std::vector<double>& subject, const std::vector<double>& reference)
+{
+    std::vector<size_t> rounds(subject.size());
+    for (size_t i = 0; i < rounds.size(); ++i)
+        rounds[i] = i;
+    std::sort(rounds.begin(), rounds.end(),
+              [&](size_t a, size_t b) { return subject[a] * reference[b] < subject[b] * reference[a]; });
+    const size_t middle = rounds[rounds.size() / 2];
+    return {subject[middle], reference[middle]};
+}
 
 int Run()
 {
@@ -116,13 +125,12 @@ int Run()
         }
         publisher.withdraw();
     }
-    const double passNull = Quietest(nullPass), passPaint = Quietest(paintPass);
-    bench::PrintRow("message to a hooked window, lumehook / pass-through hook", {Quietest(nullLume), passNull}, 1.25);
+    bench::PrintRow("message to a hooked window, lumehook / pass-through hook", MedianRound(nullLume, nullPass), 1.25);
     for (int i = 0; i < 3; ++i)
         bench::PrintRow(("WM_NCPAINT 400x300, lumehook painting (" + looks[i].first + ") / pass-through").c_str(),
-                        {Quietest(paintLume[i]), passPaint}, 1.25);
-    bench::PrintFigure("  WM_NULL, pass-through hook / no hook", {passNull, Quietest(nullNone)});
-    bench::PrintFigure("  WM_NCPAINT, pass-through hook / no hook", {passPaint, Quietest(paintNone)});
+                        MedianRound(paintLume[i], paintPass), 1.25);
+    bench::PrintFigure("  WM_NULL, pass-through hook / no hook", MedianRound(nullPass, nullNone));
+    bench::PrintFigure("  WM_NCPAINT, pass-through hook / no hook", MedianRound(paintPass, paintNone));
     DestroyWindow(receiver);
     return 0;
 }

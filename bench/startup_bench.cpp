@@ -1,5 +1,5 @@
 // Start-up of LumeLume among 50 sample windows, to the end of its first paint
-// sweep (the hook's mapping appears right after it), against the start of a
+// sweep (the hook's record names its window right after it), against the start of a
 // minimal Win32 program that also loads a font and draws one line of text.
 #include <windows.h>
 
@@ -14,31 +14,44 @@ using namespace lume;
 
 namespace {
 
-// Microseconds from CreateProcess until the named mapping exists.
+// True once the named mapping exists; for "LUMEHOOK", once the record names
+// a window of `process`: the hooked processes keep an earlier run's record.
+bool Ready(const char* mapping, DWORD process)
+{
+    HANDLE found = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping);
+    if (!found)
+        return false;
+    bool ready = true;
+    if (std::string(mapping) == "LUMEHOOK") {
+        const auto* record = static_cast<const volatile uint32_t*>(MapViewOfFile(found, FILE_MAP_READ, 0, 0, 0));
+        DWORD owner = 0;
+        ready = record && GetWindowThreadProcessId(reinterpret_cast<HWND>(static_cast<intptr_t>(
+                                                       static_cast<int32_t>(record[0]))),
+                                                   &owner) &&
+                owner == process;
+        if (record)
+            UnmapViewOfFile(const_cast<const uint32_t*>(record));
+    }
+    CloseHandle(found);
+    return ready;
+}
+
+// Microseconds from CreateProcess until the program is ready, as Ready tells.
 double TimeToMapping(const std::string& commandLine, const char* mapping)
 {
     double start = bench::NowMicroseconds();
     test::ChildProcess program(commandLine);
     if (!program.started())
         return -1;
-    while (true) {
-        if (HANDLE found = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping)) {
-            CloseHandle(found);
-            break;
-        }
+    while (!Ready(mapping, program.id())) {
         if (bench::NowMicroseconds() - start > 30e6)
             return -1;
         Sleep(1);
     }
     double elapsed = bench::NowMicroseconds() - start;
-    // Ended without its shut-down: only the start is measured. The next start
-    // must not find this one's mapping, so wait for it to go.
+    // Ended without its shut-down: only the start is measured.
     TerminateProcess(program.handle(), 0);
     WaitForSingleObject(program.handle(), 5000);
-    while (HANDLE left = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping)) {
-        CloseHandle(left);
-        Sleep(5);
-    }
     return elapsed;
 }
 
