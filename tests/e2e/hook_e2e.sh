@@ -43,7 +43,7 @@ wait_until 5 sample_at "300 200" || fail "drag did not move the window"
 touches_over "$((before + 5))" || fail "drag gave only $(( $(count "$touched") - before )) touches"
 grep -v -x -E "0502 0 [0-9a-f]+|0501 (c|85|86|116) [0-9a-f]+" "$work/notes.log" && fail "malformed notification"
 
-# The receiver dies while hooked: the mapping is gone, the hook stays.
+# The receiver dies while hooked: the record names a window that is gone, the hook stays.
 kill -9 "$receiver_pid"; wait "$receiver_pid" 2>/dev/null || true
 receiver_pid=
 for round in $(seq 1 100); do xdotool mousemove $((250 + round % 50 * 6)) $((152 + round % 3)); done
