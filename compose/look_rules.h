@@ -13,6 +13,17 @@ enum class SurfaceKind : uint8_t {
     Default = 2,    // the system's own caption background
 };
 
+// What is done where the window manager draws a window's frame itself
+// (desktop composition), over whatever a program paints there.
+enum class ComposedFrames : uint8_t {
+    Tint = 0,     // the composed frame keeps its look and takes the look's colours (Windows 11)
+    Classic = 1,  // the composed frame is turned off and the caption painted as everywhere
+    Leave = 2,    // no call to the window manager at all
+};
+
+// The colour that gives a composed frame's caption, border or text back to the system.
+constexpr Color SystemFrameColour = 0xFFFFFFFFu;
+
 struct CommonSettings {
     int32_t NormalXShift = 0;
     int32_t NormalYShift = 0;
@@ -22,6 +33,7 @@ struct CommonSettings {
     bool NoButtons = false;
     bool NoCloseButton = false;
     bool SBNoCust = false;  // loaded, carried through the dialog and saved; nothing else reads it
+    ComposedFrames Composed = ComposedFrames::Tint;
     bool operator==(const CommonSettings&) const = default;
 };
 

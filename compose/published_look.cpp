@@ -101,9 +101,14 @@ bool ReadPublishedLook(const uint8_t* view, uint64_t viewSize, uint32_t owner, u
     common.ShadowShift = Shift(view, offsetof(PublishedLook, shadowShift));
     common.NoButtons = Load(view, offsetof(PublishedLook, noButtons)) != 0;
     common.NoCloseButton = Load(view, offsetof(PublishedLook, noCloseButton)) != 0;
+    const uint32_t composed = Load(view, offsetof(PublishedLook, composed));
+    common.Composed = composed <= static_cast<uint32_t>(ComposedFrames::Leave) ? static_cast<ComposedFrames>(composed)
+                                                                                : ComposedFrames::Tint;
     for (uint32_t look = 0; look < 2; ++look) {
         copy.colours[look].Letter = Load(view, offsetof(PublishedLook, letter) + 4 * look) & 0xFFFFFFu;
         copy.colours[look].Shadow = Load(view, offsetof(PublishedLook, shadow) + 4 * look) & 0xFFFFFFu;
+        const uint32_t tint = Load(view, offsetof(PublishedLook, tint) + 4 * look);
+        copy.tint[look] = tint == SystemFrameColour ? tint : tint & 0xFFFFFFu;
         if (!ReadSurface(view, size, look, copy.surfaces[look]))
             return false;
         ReadFont(view, look, copy);

@@ -22,7 +22,7 @@
 namespace lume {
 
 constexpr uint32_t LookMagic = 0x4B4C554Cu;  // "LULK"
-constexpr uint32_t LookFormatVersion = 1;
+constexpr uint32_t LookFormatVersion = 2;
 // The gradient strip is always this size; textures are cropped to these
 // limits (a caption never shows more of one than its own size).
 constexpr int32_t LookTextureWidthLimit = 8192;
@@ -59,6 +59,8 @@ struct PublishedLook {
     uint32_t leftAloneCount;
     uint32_t leftAloneOffset;
     uint32_t leftAloneBytes;
+    uint32_t composed;  // ComposedFrames
+    uint32_t tint[2];  // a composed caption's colour in each look: its surface's mean; SystemFrameColour
 };
 static_assert(sizeof(PublishedLook) % 4 == 0);
 
@@ -84,6 +86,7 @@ struct LookCopy {
     uint32_t leftAloneCount = 0;
     uint32_t leftAloneOffset = 0;
     uint32_t leftAloneBytes = 0;
+    Color tint[2] = {SystemFrameColour, SystemFrameColour};
 };
 
 // Reads and checks the look at `view` (`viewSize` bytes readable) that the

@@ -40,6 +40,21 @@ SurfacePixels PixelsOf(const LookParts& look, bool active)
     return {settings.Surface, surface->width, surface->height, surface->pixels};
 }
 
+// A composed caption takes one colour: the mean of the surface, as a COLORREF
+// (the pixels are 0x00RRGGBB); the system's own for its background.
+Color MeanColour(const SurfacePixels& surface)
+{
+    if (!surface.pixels || surface.width <= 0 || surface.height <= 0 || surface.kind == SurfaceKind::Default)
+        return SystemFrameColour;
+    uint64_t sums[3] = {};
+    const size_t count = static_cast<size_t>(surface.width) * static_cast<size_t>(surface.height);
+    for (size_t i = 0; i < count; ++i)
+        for (int channel = 0; channel < 3; ++channel)
+            sums[channel] += (surface.pixels[i] >> (8 * channel)) & 0xFFu;
+    const auto mean = [&](int channel) { return static_cast<Color>(sums[channel] / count); };
+    return RGB(mean(2), mean(1), mean(0));
+}
+
 } // namespace
 
 LookSource LookSourceOf(const LookParts& look, const ExclusionList& leftAlone)
@@ -52,6 +67,8 @@ LookSource LookSourceOf(const LookParts& look, const ExclusionList& leftAlone)
     source.colours[ActiveLook] = {settings.Active.Letter, settings.Active.Shadow};
     source.surfaces[InactiveLook] = PixelsOf(look, false);
     source.surfaces[ActiveLook] = PixelsOf(look, true);
+    for (int i = 0; i < 2; ++i)
+        source.tint[i] = MeanColour(source.surfaces[i]);
     if (look.normalFont)
         source.fonts[NormalFontIndex] = ResolvedFont(look.normalFont->handle());
     if (look.toolFont)

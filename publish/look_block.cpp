@@ -32,6 +32,7 @@ std::vector<uint8_t> LookBlock(const LookSource& source)
     look.shadowShift = source.common.ShadowShift;
     look.noButtons = source.common.NoButtons;
     look.noCloseButton = source.common.NoCloseButton;
+    look.composed = static_cast<uint32_t>(source.common.Composed);
     const SystemFrameMetrics& m = source.metrics;
     const int32_t metrics[7] = {m.cxFrame, m.cyFrame, m.cxDlgFrame, m.cyDlgFrame, m.cyCaption, m.cySmCaption, m.dpi};
     std::copy(std::begin(metrics), std::end(metrics), look.metrics);
@@ -42,6 +43,7 @@ std::vector<uint8_t> LookBlock(const LookSource& source)
     for (int i = 0; i < 2; ++i) {
         look.letter[i] = source.colours[i].Letter;
         look.shadow[i] = source.colours[i].Shadow;
+        look.tint[i] = source.tint[i];
         if (source.fonts[i].size() == LookFontBytes)
             std::memcpy(look.fonts[i], source.fonts[i].data(), LookFontBytes);
         const SurfacePixels& surface = source.surfaces[i];

@@ -23,6 +23,7 @@ struct LookSource {
     uint32_t generation = 0;
     CommonSettings common;
     TextColours colours[2];  // [InactiveLook], [ActiveLook]
+    Color tint[2] = {SystemFrameColour, SystemFrameColour};  // a composed caption's colour in each look
     SurfacePixels surfaces[2];
     std::vector<uint8_t> fonts[2];  // LOGFONTW bytes ([NormalFontIndex], [ToolFontIndex]); empty: no font
     SystemFrameMetrics metrics{};

@@ -24,6 +24,8 @@ LookSource Sample(const std::vector<uint32_t>& texture, int32_t width, int32_t h
     source.generation = 3;
     source.common.NormalYShift = 5000;  // beyond the limit
     source.common.ShadowShift = 2;
+    source.common.Composed = ComposedFrames::Classic;
+    source.tint[ActiveLook] = 0x00ABCDEF;
     source.colours[ActiveLook] = {0xFF, 0xFF00};
     source.surfaces[ActiveLook] = {SurfaceKind::Texture, width, height, texture.data()};
     source.surfaces[InactiveLook] = {SurfaceKind::Gradation, GradientWidth, GradientHeight, gradient.data()};
@@ -57,6 +59,14 @@ TEST(PublishedLook, WrittenAndReadBackWithItsLimits)
     EXPECT_EQ(copy.common.NormalYShift, LookShiftLimit);
     EXPECT_EQ(copy.common.ShadowShift, 2);
     EXPECT_EQ(copy.colours[ActiveLook].Shadow, 0xFF00u);
+    EXPECT_EQ(copy.common.Composed, ComposedFrames::Classic);
+    EXPECT_EQ(copy.tint[ActiveLook], 0x00ABCDEFu);
+    EXPECT_EQ(copy.tint[InactiveLook], SystemFrameColour);
+    // A choice the hook does not know is the default one.
+    LookCopy unknown;
+    ASSERT_TRUE(ReadPublishedLook(With(block, offsetof(PublishedLook, composed), 7u).data(), block.size(), Owner,
+                                  Process, unknown));
+    EXPECT_EQ(unknown.common.Composed, ComposedFrames::Tint);
     // A texture wider than the limit is its top-left part; the gradient whole.
     EXPECT_EQ(copy.surfaces[ActiveLook].width, LookTextureWidthLimit);
     EXPECT_EQ(copy.surfaces[InactiveLook].kind, SurfaceKind::Gradation);
