@@ -18,7 +18,7 @@ ini=$work/LumeLume.ini
 [ "$(probe codepage)" = 1252 ] || fail "code page $(probe codepage), not 1252"
 
 start_program() {
-  cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
+  cp --remove-destination "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"  # never over a loaded library
   start_windows "$work/LumeLume.exe"
   program_pid=$!
 }

@@ -68,8 +68,10 @@ start_samples() {
 # waited for; its pid in $program_pid.
 start_lumelume() {
   printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
-  cp "$build/$1" "$work/LumeLume.exe"
-  cp "$build/lumehook.dll" "$work/"
+  # A new file each time, never written over: hooked processes keep the hook
+  # library loaded, and Wine reads parts of a loaded image again from its file.
+  cp --remove-destination "$build/$1" "$work/LumeLume.exe"
+  cp --remove-destination "$build/lumehook.dll" "$work/"
   start_windows "$work/LumeLume.exe"
   program_pid=$!
   wait_until 10 probe tray || fail "the program did not start"

@@ -17,7 +17,7 @@ trap cleanup EXIT
 
 qualifying=("Sizable window" "Dialog frame" "Tool window" "Ticker*" "MDI frame")
 start_program() {
-  cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
+  cp --remove-destination "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"  # never over a loaded library
   start_windows "$work/LumeLume.exe"
   program_pid=$!
 }
