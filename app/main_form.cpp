@@ -147,6 +147,7 @@ void TFrmMain::FormDestroy()
     SetSubstituteTexture(nullptr);
     // A failed save is shown; the hook still goes and every caption is restored.
     application.guard([] { SaveOptions(); });
+    UndoFrameChanges();  // through the hook, so before it goes
     look_.withdraw();  // before the restore: the hook paints nothing from now on
     DestroyDLLInst();
     // At the session's end other programs are busy closing: their frames are

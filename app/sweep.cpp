@@ -1,6 +1,7 @@
 #include "app/sweep.h"
 
 #include "core/window_filter.h"
+#include "hooklib/hook_protocol.h"
 #include "painter/painter.h"
 #include "painter/self_painting.h"
 #include "painter/window_program.h"
@@ -76,6 +77,21 @@ void RestoreProgramWindows(const ExclusionList& programs)
 }
 
 void RestoreFramesQueued() { EnumWindows(RestoreQueuedProc, 0); }
+
+namespace {
+
+BOOL CALLBACK UndoFrameProc(HWND window, LPARAM undoMessage)
+{
+    if (GetPropA(window, FramePropertyName)) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(window, static_cast<UINT>(undoMessage), 0, 0, SMTO_ABORTIFHUNG, RestoreTimeoutMs, &result);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+void UndoFrameChanges() { EnumWindows(UndoFrameProc, RegisterWindowMessageA(UndoFrameMessageName)); }
 
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM)
 {

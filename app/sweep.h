@@ -25,6 +25,12 @@ void RestoreProgramWindows(const ExclusionList& programs);
 // system's look: the restore sweep for when no wait is allowed.
 void RestoreFramesQueued();
 
+// Every window whose composed frame the hook changed gives the window
+// manager its own back, in its own thread, before the hook goes: each is
+// asked and waited for a moment; one that does not answer keeps the change
+// until it is closed.
+void UndoFrameChanges();
+
 BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint);
 BOOL CALLBACK SweepChildProc(HWND window, LPARAM unused);
 

@@ -16,8 +16,13 @@ bool IsObservedMessage(uint32_t message) noexcept
     case WmNcLButtonUp:
         return true;
     default:
-        return IsCaptionRedrawn(message);
+        return IsCaptionRedrawn(message) || IsFrameRenderingChange(message);
     }
+}
+
+bool IsFrameRenderingChange(uint32_t message) noexcept
+{
+    return message == WmThemeChanged || message == WmDwmCompositionChanged || message == WmDwmNcRenderingChanged;
 }
 
 bool IsCaptionRedrawn(uint32_t message) noexcept

@@ -22,6 +22,10 @@ struct HookDecision {
 // passed on at once, at the cost of a hook that does nothing.
 bool IsObservedMessage(uint32_t message) noexcept;
 
+// True for the messages after which the window manager may have begun or
+// ceased to draw the window's frame itself.
+bool IsFrameRenderingChange(uint32_t message) noexcept;
+
 // True for the messages after which the system may have drawn the caption anew.
 bool IsCaptionRedrawn(uint32_t message) noexcept;
 

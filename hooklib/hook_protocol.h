@@ -44,4 +44,12 @@ constexpr char LookPropertyName[] = "LumeLume.Look";
 // user can write, names.
 constexpr char HookTargetPropertyName[] = "LumeLume.Hook";
 
+// What the hook changed in a window's composed frame, kept on the window
+// itself (FrameGivenColours, FrameGivenClassic), and the registered message
+// the program sends each such window before it unhooks, for the hook to give
+// the window manager its own back in the window's thread.
+constexpr char FramePropertyName[] = "LumeLume.Frame";
+constexpr char UndoFrameMessageName[] = "LumeLume.UndoFrame";
+constexpr uintptr_t FrameGivenColours = 1, FrameGivenClassic = 2;
+
 } // namespace lume

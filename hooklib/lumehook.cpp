@@ -6,6 +6,7 @@
 // captions in their windows' own threads.
 #include "hooklib/lumehook.h"
 #include "hooklib/classify.h"
+#include "hooklib/composed_frame.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/look_hold.h"
 #include "hooklib/self_paint.h"
@@ -74,6 +75,14 @@ void Observe(CWPRETSTRUCT& observed, uint32_t owner)
     HWND target = lume::NotifiedWindow(owner);
     if (!target)
         return;  // no program of ours: nothing painted, posted or rewritten
+    if (lume::IsFrameRenderingChange(observed.message)) {
+        lume::ForgetFrameRendering(observed.hwnd);
+        return;
+    }
+    if (observed.message == lume::UndoFrameMessage()) {
+        lume::UndoComposedFrame(observed.hwnd);
+        return;
+    }
     const auto style = static_cast<uint32_t>(GetWindowLongA(observed.hwnd, GWL_STYLE));
     if (observed.message == WM_CREATE) {
         if (lume::IsHookedStyle(style | WS_VISIBLE))
@@ -166,7 +175,10 @@ extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARA
     const lume::HookShare* record = lume::SharedRecord();
     if (nCode == HC_ACTION && record) {
         auto* observed = reinterpret_cast<CWPRETSTRUCT*>(lParam);
-        if (lume::IsObservedMessage(observed->message) && !IsCalledForAnotherProcess(observed->hwnd))
+        const UINT message = observed->message;
+        // Registered messages are numbered from 0xC000: the undo of a frame is one.
+        if ((lume::IsObservedMessage(message) || (message >= 0xC000 && message == lume::UndoFrameMessage())) &&
+            !IsCalledForAnotherProcess(observed->hwnd))
             Observe(*observed, __atomic_load_n(&record->MainWnd, __ATOMIC_ACQUIRE));
     }
     // Always passed on, whatever nCode, and also without the record.

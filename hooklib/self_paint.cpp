@@ -1,6 +1,7 @@
 #include "hooklib/self_paint.h"
 
 #include "compose/caption_drawing.h"
+#include "hooklib/composed_frame.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/look_hold.h"
 
@@ -157,9 +158,10 @@ bool IsTty(LookHold& hold, HWND window) noexcept
     return hold.lastWindowIsTty;
 }
 
-// Composes the window's caption; with `put`, puts it on the window, else
-// only makes ready what its first paint will need.
-void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style, bool put) noexcept
+// Composes the window's caption in its `active` look or the other; with
+// `put`, puts it on the window, else only makes ready what its first paint
+// will need.
+void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style, bool active, bool put) noexcept
 {
     HWND window = observed.hwnd;
     const uint32_t exStyle = static_cast<uint32_t>(GetWindowLongW(window, GWL_EXSTYLE));
@@ -171,7 +173,6 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style, bool pu
     const int32_t width = frame.right - frame.left, height = frame.bottom - frame.top;
     if (width <= 0 || height <= 0 || width > CompositionSideLimit || height > CompositionSideLimit)
         return;
-    const bool active = IsActive(observed, style);
     const LookSurface& published = hold.look.surfaces[active ? ActiveLook : InactiveLook];
     // The system's own background is taken from the window: only right after
     // the system has drawn it, never over a caption of ours.
@@ -211,6 +212,22 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style, bool pu
     ReleaseDC(window, dc);
 }
 
+void PaintOrPrepare(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner, bool put) noexcept
+{
+    ClaimedHold claimed;
+    LookHold* hold = claimed.withLook(owner);
+    if (!hold || IsTty(*hold, observed.hwnd))
+        return;
+    if (IsProgramLeftAlone(*hold)) {
+        UndoComposedFrame(observed.hwnd);  // left alone since its frame was changed
+        return;
+    }
+    const bool active = IsActive(observed, style);
+    // A frame the window manager draws shows nothing painted under it.
+    if (!SettleComposedFrame(observed.hwnd, style, hold->look, active))
+        Paint(*hold, observed, style, active, put);
+}
+
 } // namespace
 
 void PaintOwnCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner, bool ownerSeen)
@@ -220,19 +237,12 @@ void PaintOwnCaption(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owne
     // A program killed since the last post leaves its look behind, never retired.
     if (!ownerSeen && !IsWindow(reinterpret_cast<HWND>(FieldToHandle(owner))))
         return;
-    ClaimedHold claimed;
-    LookHold* hold = claimed.withLook(owner);
-    if (!hold || IsProgramLeftAlone(*hold) || IsTty(*hold, observed.hwnd))
-        return;
-    Paint(*hold, observed, style, true);
+    PaintOrPrepare(observed, style, owner, true);
 }
 
 void PrepareOwnCaption(const CWPRETSTRUCT& created, uint32_t style, uint32_t owner)
 {
-    ClaimedHold claimed;
-    LookHold* hold = claimed.withLook(owner);
-    if (hold && !IsProgramLeftAlone(*hold) && !IsTty(*hold, created.hwnd))
-        Paint(*hold, created, style, false);
+    PaintOrPrepare(created, style, owner, false);
 }
 
 bool IsThisProcessLeftAlone(uint32_t owner)
