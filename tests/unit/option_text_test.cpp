@@ -64,3 +64,15 @@ TEST(OptionText, BooleansAndSurfaceWords)
     EXPECT_STREQ(SurfaceToWord(SurfaceKind::Default), "Default");
     EXPECT_STREQ(SurfaceToWord(static_cast<SurfaceKind>(7)), "Gradation");
 }
+
+TEST(OptionText, ComposedWords)
+{
+    EXPECT_EQ(ComposedFromWord("Classic"), ComposedFrames::Classic);
+    EXPECT_EQ(ComposedFromWord("cLASSIC"), ComposedFrames::Classic);
+    EXPECT_EQ(ComposedFromWord("leave"), ComposedFrames::Leave);
+    for (const char* tint : {"Tint", "TINT", "", "Classic ", "Leav", "Off", "1"})
+        EXPECT_EQ(ComposedFromWord(tint), ComposedFrames::Tint) << tint;
+    EXPECT_STREQ(ComposedToWord(ComposedFromWord("LEAVE")), "Leave");
+    EXPECT_STREQ(ComposedToWord(ComposedFrames::Classic), "Classic");
+    EXPECT_STREQ(ComposedToWord(static_cast<ComposedFrames>(9)), "Tint");
+}
