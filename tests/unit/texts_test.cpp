@@ -106,9 +106,10 @@ TEST(Texts, TheOptionDialogInBothLanguagesHasOneLayout)
     SetLanguage(Language::Japanese);
     EXPECT_EQ(japanese.pageTitles, (std::vector<std::string>{ToCp932("アクティブ"), ToCp932("非アクティブ"),
                                                              ToCp932("ア・非共通"), ToCp932("その他"),
-                                                             ToCp932("除外")}));
+                                                             ToCp932("除外"), ToCp932("合成")}));
     EXPECT_EQ(japanese.fontFace, ToCp932("ＭＳ Ｐ明朝"));
-    EXPECT_EQ(english.pageTitles, (std::vector<std::string>{"Active", "Inactive", "Common", "Other", "Exclude"}));
+    EXPECT_EQ(english.pageTitles, (std::vector<std::string>{"Active", "Inactive", "Common", "Other", "Exclude",
+                                                           "Composition"}));
     ASSERT_EQ(english.controls.size(), japanese.controls.size());
     for (size_t i = 0; i < english.controls.size(); ++i) {
         const lume::ControlRecord &e = english.controls[i], &j = japanese.controls[i];

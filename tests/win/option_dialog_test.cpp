@@ -67,7 +67,7 @@ CaptionSettings Distinct()
     CaptionSettings s;
     s.Active = {SurfaceKind::Default, "C:\\a.bmp", RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4), RGB(5, 5, 5)};
     s.Inactive = {SurfaceKind::Texture, "", RGB(6, 6, 6), RGB(7, 7, 7), RGB(8, 8, 8), RGB(9, 9, 9), RGB(10, 10, 10)};
-    s.Common = {-1, 2, -3, 4, -5, true, false, true};
+    s.Common = {-1, 2, -3, 4, -5, true, false, true, ComposedFrames::Leave};
     return s;
 }
 
@@ -268,7 +268,7 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
     std::vector<Capture> pages;
     ShowModalWhile(dialog, [&] {
         HWND tabs = dialog.control("PageControl1");
-        for (int page = 0; page < 5; ++page) {
+        for (int page = 0; page < 6; ++page) {
             TabCtrl_SetCurSel(tabs, page);
             NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
@@ -287,7 +287,7 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
         }
         dialog.CancelBtnClick();
     });
-    ASSERT_EQ(pages.size(), 5u);
+    ASSERT_EQ(pages.size(), 6u);
     for (size_t page = 0; page < pages.size(); ++page) {
         const std::vector<uint32_t>& pixels = pages[page].pixels;
         EXPECT_NE(std::adjacent_find(pixels.begin(), pixels.end(), std::not_equal_to<>()), pixels.end())
@@ -343,6 +343,23 @@ TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
     form.reset();
     DeleteFileA(notBitmap.c_str());
     DeleteFileA(ini.c_str());
+}
+
+TEST_F(OptionDialogTest, AComposedFramesChoiceIsPreviewed)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    const ui::Font normal, tool;  // the main form of the test before has taken the program's own
+    dialog.Fill(Distinct(), normal, tool);
+    std::vector<ComposedFrames> previewed;
+    dialog.onChoice = [&] { previewed.push_back(dialog.Candidate().settings.Common.Composed); };
+    ShowModalWhile(dialog, [&] {
+        TabCtrl_SetCurSel(dialog.control("PageControl1"), 5);
+        NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+        SendMessageA(dialog.control("GrpComposed.1"), BM_CLICK, 0, 0);
+        dialog.CancelBtnClick();
+    });
+    EXPECT_EQ(previewed, std::vector<ComposedFrames>{ComposedFrames::Classic});
 }
 
 } // namespace
