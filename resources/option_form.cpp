@@ -66,7 +66,7 @@ void AddFontGroup(std::vector<ControlRecord>& controls, Picker t, const std::str
 }
 
 // What is done where the window manager draws the frames: three choices, each
-// with a line under it saying what it does.
+// with a line under it saying what it does, and "Start with Windows".
 void AddCompositionPage(std::vector<ControlRecord>& controls, Picker t)
 {
     auto add = [&](ControlRecord record) { controls.push_back(std::move(record)); };
@@ -94,6 +94,8 @@ void AddCompositionPage(std::vector<ControlRecord>& controls, Picker t)
     add({"LblComposedOlderWindows", K::Label, page, "", 8, 216, 409, 30,
          t({"Windows 8 と 10 で違いが出るのはクラシックだけです。色が付くのは Windows 11 だけです。",
             "On Windows 8 and 10 only Classic shows anything: the colours are Windows 11's."})});
+    add({"ChkBoxStartWithWindows", K::CheckBox, page, "", 8, 256, 409, 17,
+         t({"Windows の起動時に実行する", "Start with Windows"})});
 }
 
 OptionFormDescription Describe(Language language)

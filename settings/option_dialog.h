@@ -67,6 +67,10 @@ public:
     // "実行中から選択…" finds the programs it offers.
     void FillExclusions(const ExclusionList& list, RunningPrograms runningPrograms = nullptr);
     const ExclusionList& Exclusions() const { return exclusions_; }
+    // "Start with Windows": ticked when the program starts with Windows as the
+    // dialog opens; read on OK, never previewed.
+    void FillStartWithWindows(bool starts) { setChecked("ChkBoxStartWithWindows", starts); }
+    bool StartWithWindows() const { return checked("ChkBoxStartWithWindows"); }
     // Shows the dialog and runs until OK, CANCEL, Esc or the close box: ModalOk or ModalCancel.
     int ShowModal();
 

@@ -47,7 +47,7 @@ probe texts TDlgOption | tr -d '\r' > "$work/texts.txt"
 for text in Active Inactive Common Other Exclude "Text color" Gradient Texture "File name:" "Choose..." \
             "Normal windows" "Tool windows" "X offset:" "Hide the caption buttons" "Hide even the Close button" \
             "Programs whose title bars are left alone:" Add Remove "Running programs..." OK Cancel "Style: None" \
-            Composition "Tint (default)" Classic Leave; do
+            Composition "Tint (default)" Classic Leave "Start with Windows"; do
   grep -qxF "$text" "$work/texts.txt" || fail "no \"$text\" in the dialog: $(cat "$work/texts.txt")"
 done
 # Only the font's own name is not English.

@@ -74,7 +74,8 @@ TEST(Texts, EveryTextInBothLanguagesAndTheUsersLanguageChoosesOne)
                          &StreamReadError, &NotInOptionsFile, &AboutText, &FontStyleNone, &FontStyleWords[0],
                          &FontStyleWords[1], &FontStyleWords[2], &FontStyleWords[3], &FontNamePrefix,
                          &FontSizePrefix, &FontStylePrefix, &TextureFilter, &TrayRegistrationFailed,
-                         &IconIdNotPositive, &IconIdTaken, &NoIconGiven, &OptionsFileUnnamed, &HookRecordTaken};
+                         &IconIdNotPositive, &IconIdTaken, &NoIconGiven, &OptionsFileUnnamed, &HookRecordTaken,
+                         &StartWithWindowsUnchanged};
     for (const Text* text : all) {
         const std::string japanese = text->in(Language::Japanese), english = text->in(Language::English);
         EXPECT_FALSE(english.empty());

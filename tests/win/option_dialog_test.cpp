@@ -8,6 +8,7 @@
 #include <functional>
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/main_form.h"
@@ -22,6 +23,7 @@
 #include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 #include "ui/application.h"
+#include "ui/program_path.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -109,6 +111,27 @@ HWND FindDescendant(HWND parent, const char* className, const char* text = nullp
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The options file beside this program, which the main form reads and writes.
+std::string IniBesideProgram()
+{
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string ini = program;
+    return ini.substr(0, ini.find_last_of('.')) + ".ini";
+}
+
+constexpr wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The "LumeLume" value of the user's Run key, if any.
+std::optional<std::wstring> RunValue()
+{
+    wchar_t text[MAX_PATH + 2] = {};
+    DWORD bytes = sizeof text;
+    if (RegGetValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume", RRF_RT_REG_SZ, nullptr, text, &bytes) != ERROR_SUCCESS)
+        return std::nullopt;
+    return text;
 }
 
 class OptionDialogTest : public ::testing::Test {
@@ -300,10 +323,7 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
 TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
 {
     // The main form in this process, with an options file so that no notice shows.
-    char program[MAX_PATH];
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string ini = program;
-    ini = ini.substr(0, ini.find_last_of('.')) + ".ini";
+    const std::string ini = IniBesideProgram();
     WritePrivateProfileStringA("Active", "Surface", "Gradation", ini.c_str());
     std::string notBitmap = TempFile("lume_not_a_bitmap.bmp");
     WritePrivateProfileStringA("NotABitmap", "Text", std::string(100, 'x').c_str(), notBitmap.c_str());
@@ -345,7 +365,7 @@ TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
     DeleteFileA(ini.c_str());
 }
 
-TEST_F(OptionDialogTest, AComposedFramesChoiceIsPreviewed)
+TEST_F(OptionDialogTest, AComposedFramesChoiceIsPreviewedAndStartWithWindowsIsNot)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     const ui::Font normal, tool;  // the main form of the test before has taken the program's own
@@ -357,9 +377,47 @@ TEST_F(OptionDialogTest, AComposedFramesChoiceIsPreviewed)
         NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
         SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
         SendMessageA(dialog.control("GrpComposed.1"), BM_CLICK, 0, 0);
+        SendMessageA(dialog.control("ChkBoxStartWithWindows"), BM_CLICK, 0, 0);
         dialog.CancelBtnClick();
     });
     EXPECT_EQ(previewed, std::vector<ComposedFrames>{ComposedFrames::Classic});
+}
+
+TEST_F(OptionDialogTest, StartWithWindowsIsWrittenAndRemovedOnOkOnly)
+{
+    const std::string ini = IniBesideProgram();
+    WritePrivateProfileStringA("Active", "Surface", "Gradation", ini.c_str());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume");  // left by a run that failed
+    auto form = std::make_unique<TFrmMain>(Mends{}, ScriptedPickers(script_));
+    ShowWindow(ui::Application::instance().handle(), SW_HIDE);
+    // Ticks the box or not, then OK or CANCEL; gives whether the box was ticked as the dialog opened.
+    auto answer = [&](bool tick, UINT button) {
+        static bool ticked, shownTicked;
+        static UINT pressed;
+        ticked = tick;
+        pressed = button;
+        SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            KillTimer(nullptr, timer);
+            HWND dialog = FindWindowA("TDlgOption", nullptr);
+            HWND box = FindDescendant(dialog, "BUTTON",
+                                      "Windows \x82\xcc\x8b\x4e\x93\xae\x8e\x9e"  // "Windows の起動時"
+                                      "\x82\xc9\x8e\xc0\x8d\x73\x82\xb7\x82\xe9");  // "に実行する"
+            shownTicked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            SendMessageA(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
+            PostMessageA(dialog, WM_COMMAND, pressed, 0);
+        });
+        form->ItemOptionClick();
+        return shownTicked;
+    };
+    answer(true, IDCANCEL);
+    EXPECT_FALSE(RunValue()) << "CANCEL writes nothing";
+    EXPECT_FALSE(answer(true, IDOK));
+    EXPECT_EQ(RunValue(), L"\"" + ui::ProgramFilePath() + L"\"");
+    EXPECT_TRUE(answer(false, IDOK)) << "the box shows what the registry holds";
+    EXPECT_FALSE(RunValue());
+    form.reset();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume");
+    DeleteFileA(ini.c_str());
 }
 
 } // namespace
