@@ -7,7 +7,9 @@
 
 namespace lume {
 
-enum class OptionForm { SurfaceWord, ColorText, PathText, FontFace, FontSize, FontStyle, Integer, Boolean, ComposedWord };
+enum class OptionForm {
+    SurfaceWord, ColorText, PathText, FontFace, FontSize, FontStyle, Integer, Boolean, ComposedWord
+};
 
 struct OptionKey {
     const char* section;

@@ -67,12 +67,9 @@ TEST(OptionText, BooleansAndSurfaceWords)
 
 TEST(OptionText, ComposedWords)
 {
-    EXPECT_EQ(ComposedFromWord("Classic"), ComposedFrames::Classic);
-    EXPECT_EQ(ComposedFromWord("cLASSIC"), ComposedFrames::Classic);
-    EXPECT_EQ(ComposedFromWord("leave"), ComposedFrames::Leave);
-    for (const char* tint : {"Tint", "TINT", "", "Classic ", "Leav", "Off", "1"})
+    EXPECT_STREQ(ComposedToWord(ComposedFromWord("cLASSIC")), "Classic");
+    EXPECT_STREQ(ComposedToWord(ComposedFromWord("leave")), "Leave");
+    for (const char* tint : {"Tint", "TINT", "", "Classic ", "Leav", "Off"})
         EXPECT_EQ(ComposedFromWord(tint), ComposedFrames::Tint) << tint;
-    EXPECT_STREQ(ComposedToWord(ComposedFromWord("LEAVE")), "Leave");
-    EXPECT_STREQ(ComposedToWord(ComposedFrames::Classic), "Classic");
-    EXPECT_STREQ(ComposedToWord(static_cast<ComposedFrames>(9)), "Tint");
+    EXPECT_STREQ(ComposedToWord(static_cast<ComposedFrames>(9)), "Tint");  // an unknown value is written as Tint
 }

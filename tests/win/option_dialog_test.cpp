@@ -8,7 +8,6 @@
 #include <functional>
 #include <future>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/main_form.h"
@@ -18,6 +17,7 @@
 #include "settings/option_labels.h"
 #include "settings/options_io.h"
 #include "settings/settings.h"
+#include "settings/start_with_windows.h"
 #include "tests/common/bmp_writer.h"
 #include "tests/win/screen_capture.h"
 #include "tests/win/test_settings.h"
@@ -113,26 +113,7 @@ HWND FindDescendant(HWND parent, const char* className, const char* text = nullp
     return search.found;
 }
 
-// The options file beside this program, which the main form reads and writes.
-std::string IniBesideProgram()
-{
-    char program[MAX_PATH];
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    std::string ini = program;
-    return ini.substr(0, ini.find_last_of('.')) + ".ini";
-}
-
 constexpr wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-// The "LumeLume" value of the user's Run key, if any.
-std::optional<std::wstring> RunValue()
-{
-    wchar_t text[MAX_PATH + 2] = {};
-    DWORD bytes = sizeof text;
-    if (RegGetValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume", RRF_RT_REG_SZ, nullptr, text, &bytes) != ERROR_SUCCESS)
-        return std::nullopt;
-    return text;
-}
 
 class OptionDialogTest : public ::testing::Test {
 protected:
@@ -323,7 +304,10 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
 TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
 {
     // The main form in this process, with an options file so that no notice shows.
-    const std::string ini = IniBesideProgram();
+    char program[MAX_PATH];
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string ini = program;
+    ini = ini.substr(0, ini.find_last_of('.')) + ".ini";
     WritePrivateProfileStringA("Active", "Surface", "Gradation", ini.c_str());
     std::string notBitmap = TempFile("lume_not_a_bitmap.bmp");
     WritePrivateProfileStringA("NotABitmap", "Text", std::string(100, 'x').c_str(), notBitmap.c_str());
@@ -373,9 +357,6 @@ TEST_F(OptionDialogTest, AComposedFramesChoiceIsPreviewedAndStartWithWindowsIsNo
     std::vector<ComposedFrames> previewed;
     dialog.onChoice = [&] { previewed.push_back(dialog.Candidate().settings.Common.Composed); };
     ShowModalWhile(dialog, [&] {
-        TabCtrl_SetCurSel(dialog.control("PageControl1"), 5);
-        NMHDR change{dialog.control("PageControl1"), 0, static_cast<UINT>(TCN_SELCHANGE)};
-        SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
         SendMessageA(dialog.control("GrpComposed.1"), BM_CLICK, 0, 0);
         SendMessageA(dialog.control("ChkBoxStartWithWindows"), BM_CLICK, 0, 0);
         dialog.CancelBtnClick();
@@ -385,39 +366,41 @@ TEST_F(OptionDialogTest, AComposedFramesChoiceIsPreviewedAndStartWithWindowsIsNo
 
 TEST_F(OptionDialogTest, StartWithWindowsIsWrittenAndRemovedOnOkOnly)
 {
-    const std::string ini = IniBesideProgram();
-    WritePrivateProfileStringA("Active", "Surface", "Gradation", ini.c_str());
+    // The main form, with an options file beside the program so that no notice shows.
+    const std::wstring program = ui::ProgramFilePath();
+    const std::wstring ini = program.substr(0, program.find_last_of(L'.')) + L".ini";
+    WritePrivateProfileStringW(L"Active", L"Surface", L"Gradation", ini.c_str());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume");  // left by a run that failed
     auto form = std::make_unique<TFrmMain>(Mends{}, ScriptedPickers(script_));
-    ShowWindow(ui::Application::instance().handle(), SW_HIDE);
     // Ticks the box or not, then OK or CANCEL; gives whether the box was ticked as the dialog opened.
     auto answer = [&](bool tick, UINT button) {
-        static bool ticked, shownTicked;
-        static UINT pressed;
-        ticked = tick;
-        pressed = button;
+        static struct { bool tick, shownTicked; UINT button; } script;
+        script = {tick, false, button};
         SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
             KillTimer(nullptr, timer);
             HWND dialog = FindWindowA("TDlgOption", nullptr);
-            HWND box = FindDescendant(dialog, "BUTTON",
-                                      "Windows \x82\xcc\x8b\x4e\x93\xae\x8e\x9e"  // "Windows の起動時"
-                                      "\x82\xc9\x8e\xc0\x8d\x73\x82\xb7\x82\xe9");  // "に実行する"
-            shownTicked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-            SendMessageA(box, BM_SETCHECK, ticked ? BST_CHECKED : BST_UNCHECKED, 0);
-            PostMessageA(dialog, WM_COMMAND, pressed, 0);
+            HWND box = FindDescendant(dialog, "BUTTON",  // "Windows の起動時に実行する"
+                                      "Windows \x82\xcc\x8b\x4e\x93\xae\x8e\x9e"
+                                      "\x82\xc9\x8e\xc0\x8d\x73\x82\xb7\x82\xe9");
+            script.shownTicked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            SendMessageA(box, BM_SETCHECK, script.tick ? BST_CHECKED : BST_UNCHECKED, 0);
+            PostMessageA(dialog, WM_COMMAND, script.button, 0);
         });
         form->ItemOptionClick();
-        return shownTicked;
+        return script.shownTicked;
     };
     answer(true, IDCANCEL);
-    EXPECT_FALSE(RunValue()) << "CANCEL writes nothing";
+    EXPECT_FALSE(StartsWithWindows()) << "CANCEL writes nothing";
     EXPECT_FALSE(answer(true, IDOK));
-    EXPECT_EQ(RunValue(), L"\"" + ui::ProgramFilePath() + L"\"");
+    wchar_t command[MAX_PATH + 2] = {};
+    DWORD bytes = sizeof command;
+    RegGetValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume", RRF_RT_REG_SZ, nullptr, command, &bytes);
+    EXPECT_EQ(command, L"\"" + program + L"\"");
     EXPECT_TRUE(answer(false, IDOK)) << "the box shows what the registry holds";
-    EXPECT_FALSE(RunValue());
+    EXPECT_FALSE(StartsWithWindows());
     form.reset();
     RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume");
-    DeleteFileA(ini.c_str());
+    DeleteFileW(ini.c_str());
 }
 
 } // namespace
