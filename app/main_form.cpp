@@ -11,6 +11,7 @@
 #include "resources/texts.h"
 #include "settings/option_dialog.h"
 #include "settings/settings.h"
+#include "settings/start_with_windows.h"
 #include "ui/application.h"
 #include "ui/wide_text.h"
 
@@ -230,6 +231,7 @@ void TFrmMain::ItemOptionClick()
     } close{this, dialog};
     dialog->Fill(Settings, *NormalFont, *ToolFont);
     dialog->FillExclusions(ExcludedPrograms, RunningProgramNames);
+    dialog->FillStartWithWindows(StartsWithWindows());
     dialog->UpdateFontLabels();
     // Each choice shown at once on every caption, the program's own look
     // left as it is: it is what a session's end saves, and what CANCEL shows again.
@@ -244,6 +246,8 @@ void TFrmMain::ItemOptionClick()
         return;
     }
     dialog->CopyBack(Settings, *NormalFont, *ToolFont);
+    // A registry that refuses it is shown; every other choice still applies.
+    ui::Application::instance().guard([&] { SetStartWithWindows(dialog->StartWithWindows()); });
     // Programs left alone from now on go back to the system's look at once;
     // those no longer left alone are painted by the sweep.
     const ExclusionList added = dialog->Exclusions().addedSince(ExcludedPrograms);

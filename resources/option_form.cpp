@@ -65,6 +65,39 @@ void AddFontGroup(std::vector<ControlRecord>& controls, Picker t, const std::str
     add({"SpinEdtYShift" + kind, K::SpinEdit, P::Common, group, 16, 161, 121, 21, ""});
 }
 
+// What is done where the window manager draws the frames: three choices, each
+// with a line under it saying what it does, and "Start with Windows".
+void AddCompositionPage(std::vector<ControlRecord>& controls, Picker t)
+{
+    auto add = [&](ControlRecord record) { controls.push_back(std::move(record)); };
+    const P page = P::Composition;
+    const std::string group = "GrpComposed";
+    add({group, K::GroupBox, page, "", 8, 8, 409, 200,
+         t({"ウィンドウマネージャーが描くフレーム (Windows Vista 以降)",
+            "Frames drawn by the window manager (Windows Vista and later)"})});
+    // The three items first and side by side in the window order, so that the
+    // arrow keys move between them and nowhere else.
+    add({group + ".0", K::RadioButton, page, group, 16, 20, 377, 17, t({"色を付ける (既定)", "Tint (default)"})});
+    add({group + ".1", K::RadioButton, page, group, 16, 74, 377, 17, t({"クラシック", "Classic"})});
+    add({group + ".2", K::RadioButton, page, group, 16, 143, 377, 17, t({"何もしない", "Leave"})});
+    add({"LblComposedTint", K::Label, page, group, 34, 39, 359, 30,
+         t({"合成されたフレームは形をそのままに、設定した色になります (Windows 11)。",
+            "Composed frames keep their look and take the look's colours (Windows 11)."})});
+    add({"LblComposedClassic", K::Label, page, group, 34, 93, 359, 45,
+         t({"LumeLume が描くウィンドウではフレームの合成をやめ、ほかと同じように描きます"
+            " (合成されたフレームの影と、Windows 11 では角の丸みがなくなります)。",
+            "Composed frames are turned off for the windows LumeLume paints, and painted as everywhere "
+            "(they lose the composed shadow and, on Windows 11, their rounded corners)."})});
+    add({"LblComposedLeave", K::Label, page, group, 34, 162, 359, 30,
+         t({"ウィンドウマネージャーには何も指示しません。合成されたフレームはシステムが描いたままです。",
+            "No call to the window manager: composed frames stay as the system draws them."})});
+    add({"LblComposedOlderWindows", K::Label, page, "", 8, 216, 409, 30,
+         t({"Windows 8 と 10 で違いが出るのはクラシックだけです。色が付くのは Windows 11 だけです。",
+            "On Windows 8 and 10 only Classic shows anything: the colours are Windows 11's."})});
+    add({"ChkBoxStartWithWindows", K::CheckBox, page, "", 8, 256, 409, 17,
+         t({"Windows の起動時に実行する", "Start with Windows"})});
+}
+
 OptionFormDescription Describe(Language language)
 {
     const Picker t{language};
@@ -75,7 +108,7 @@ OptionFormDescription Describe(Language language)
     form.fontFace = t({"ＭＳ Ｐ明朝", "MS Shell Dlg 2"});
     form.memoFace = t({"ＭＳ 明朝", "MS Shell Dlg 2"});
     form.pageTitles = {t({"アクティブ", "Active"}), t({"非アクティブ", "Inactive"}), t({"ア・非共通", "Common"}),
-                       t({"その他", "Other"}), t({"除外", "Exclude"})};
+                       t({"その他", "Other"}), t({"除外", "Exclude"}), t({"合成", "Composition"})};
     auto& c = form.controls;
     c.push_back({"PageControl1", K::PageControl, P::Frame, "", 8, 8, 433, 329, ""});
     AddLookPage(c, t, P::Active, "Act", "GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4");
@@ -107,6 +140,7 @@ OptionFormDescription Describe(Language language)
     c.push_back({"BtnExcludeDelete", K::Button, P::Exclude, "", 336, 232, 81, 21, t({"削除", "Remove"})});
     c.push_back({"BtnExcludeRunning", K::Button, P::Exclude, "", 8, 264, 161, 21,
                  t({"実行中から選択…", "Running programs..."})});
+    AddCompositionPage(c, t);
     c.push_back({"OKBtn", K::Button, P::Frame, "", 288, 346, 73, 24, "OK"});
     c.push_back({"CancelBtn", K::Button, P::Frame, "", 368, 346, 73, 24, t({"CANCEL", "Cancel"})});
     return form;

@@ -6,11 +6,16 @@
 
 namespace lume {
 
-enum class ControlKind { PageControl, GroupBox, RadioGroup, Button, Label, Swatch, Edit, SpinEdit, CheckBox, Memo, ListBox };
+// A RadioButton is one item of the group its name begins with ("GrpComposed.1"
+// is item 1 of "GrpComposed"), placed by its own record.
+enum class ControlKind {
+    PageControl, GroupBox, RadioGroup, Button, Label, Swatch, Edit, SpinEdit, CheckBox, Memo, ListBox, RadioButton
+};
 
 // Pages in their order; Frame holds what lies outside the pages. Exclude, the
-// programs left alone, comes after the four pages of the settings record.
-enum class OptionPage { Active, Inactive, Common, Other, Exclude, Frame };
+// programs left alone, comes after the four pages of the settings record;
+// Composition, what is done where the window manager draws the frames, last.
+enum class OptionPage { Active, Inactive, Common, Other, Exclude, Composition, Frame };
 
 struct ControlRecord {
     std::string name;

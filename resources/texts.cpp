@@ -54,6 +54,9 @@ const Text OptionsFileUnnamed{"LumeLume のフォルダ名にオプションフ�
                               "The name of LumeLume's folder contains characters that the options file cannot hold. "
                               "The options cannot be loaded or saved"};
 
+const Text StartWithWindowsUnchanged{"Windows の起動時に実行するかどうかを変更できません",
+                                     "Cannot change whether LumeLume starts with Windows"};
+
 const Text HookRecordTaken{"LUMEHOOK は別のプログラムが使っています。LumeLume は起動できません",
                            "Another program holds LUMEHOOK; LumeLume cannot run"};
 

@@ -35,6 +35,9 @@ extern const Text NotInOptionsFile;
 // The program's folder, which names the options file, outside cp932 with no short path.
 extern const Text OptionsFileUnnamed;
 
+// "Start with Windows": the registry's Run value could not be written or removed.
+extern const Text StartWithWindowsUnchanged;  // "Windows の起動時に実行するかどうかを変更できません"
+
 // Start-up: the hook library's shared record was made by another program.
 extern const Text HookRecordTaken;  // "LUMEHOOK は別のプログラムが使っています…"
 

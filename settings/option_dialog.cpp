@@ -66,6 +66,7 @@ void TDlgOption::createControls()
     std::vector<HWND> pages;
     std::map<std::string, POINT> groupOrigins;  // page-relative
     int nextId = FirstControlId;
+    bool afterRadio = false;
 
     // Controls of a page are children of its page window, the others the
     // dialog's. They are Unicode controls: one made by the ANSI call would
@@ -152,6 +153,11 @@ void TDlgOption::createControls()
         case ControlKind::CheckBox:
             made = make("BUTTON", record.text, BS_AUTOCHECKBOX | WS_TABSTOP, 0, x, y, w, h, id, record.name, page);
             break;
+        case ControlKind::RadioButton:
+            made = make("BUTTON", record.text,
+                        BS_AUTORADIOBUTTON | WS_TABSTOP | (record.name.ends_with(".0") ? WS_GROUP : 0), 0, x, y, w,
+                        h, id, record.name, page);
+            break;
         case ControlKind::ListBox:
             made = make("LISTBOX", "", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                         x, y, w, h, id, record.name, page);
@@ -166,6 +172,11 @@ void TDlgOption::createControls()
             EnableWindow(made, FALSE);
         if (made && !record.visible)
             ShowWindow(made, SW_HIDE);  // never shown
+        // What follows a run of radio buttons starts a group of its own: the
+        // arrow keys stay among the buttons.
+        if (made && afterRadio && record.kind != ControlKind::RadioButton)
+            SetWindowLongPtrW(made, GWL_STYLE, GetWindowLongPtrW(made, GWL_STYLE) | WS_GROUP);
+        afterRadio = record.kind == ControlKind::RadioButton;
     }
     // The pages lie over the page control, which leaves them alone (WS_CLIPSIBLINGS).
     SetWindowPos(control("PageControl1"), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -228,8 +239,8 @@ bool TDlgOption::isChoice(const std::string& name, WORD notification) const
 {
     auto is = [&name](const char* prefix) { return name.rfind(prefix, 0) == 0; };
     switch (notification) {
-    case BN_CLICKED:  // a surface's radio item, or a button check box
-        return (is("Grp") && name.find("Surface.") != std::string::npos) || is("ChkBoxDrawNo");
+    case BN_CLICKED:  // a radio item (a surface, composed frames), or a button check box
+        return (is("Grp") && name.find('.') != std::string::npos) || is("ChkBoxDrawNo");
     case EN_CHANGE:  // an offset or the shadow length, typed or stepped
         return is("SpinEdt") && name.find('.') == std::string::npos;
     case EN_KILLFOCUS:  // a texture path typed, when its box is left

@@ -47,7 +47,8 @@ public:
     TDlgOption(HWND owner, OptionPickers pickers);
     ~TDlgOption() override;
 
-    // Steps 3 to 5 of filling: both looks, the working fonts, shifts and flags.
+    // Steps 3 to 5 of filling: both looks, the working fonts, shifts and flags,
+    // and what is done with composed frames.
     void Fill(const CaptionSettings& settings, const ui::Font& normalFont, const ui::Font& toolFont);
     // Step 8's copy: the controls and working fonts back into the settings.
     void CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const;
@@ -66,6 +67,10 @@ public:
     // "実行中から選択…" finds the programs it offers.
     void FillExclusions(const ExclusionList& list, RunningPrograms runningPrograms = nullptr);
     const ExclusionList& Exclusions() const { return exclusions_; }
+    // "Start with Windows": ticked when the program starts with Windows as the
+    // dialog opens; read on OK, never previewed.
+    void FillStartWithWindows(bool starts) { setChecked("ChkBoxStartWithWindows", starts); }
+    bool StartWithWindows() const { return checked("ChkBoxStartWithWindows"); }
     // Shows the dialog and runs until OK, CANCEL, Esc or the close box: ModalOk or ModalCancel.
     int ShowModal();
 
@@ -104,7 +109,7 @@ public:
     ui::Font FontTool;
 
 private:
-    static constexpr int RadioItems = 3;  // a surface group's items
+    static constexpr int RadioItems = 3;  // a radio group's items: the surfaces, the composed frames' choices
 
     void createControls();
     void showPage(int page);

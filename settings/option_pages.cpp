@@ -80,6 +80,7 @@ void TDlgOption::Fill(const CaptionSettings& settings, const ui::Font& normalFon
     setChecked("ChkBoxDrawNoBtns", common.NoButtons);
     setChecked("ChkBoxDrawNoClose", common.NoCloseButton);
     setChecked("ChkBoxSBNoCust", common.SBNoCust);
+    selectItem("GrpComposed", static_cast<int>(common.Composed));
 }
 
 void TDlgOption::CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const
@@ -119,6 +120,9 @@ void TDlgOption::copySettings(CaptionSettings& settings, bool quiet) const
     common.NoButtons = checked("ChkBoxDrawNoBtns");
     common.NoCloseButton = checked("ChkBoxDrawNoClose");
     common.SBNoCust = checked("ChkBoxSBNoCust");
+    const int composed = selectedItem("GrpComposed");
+    if (composed >= 0)
+        common.Composed = static_cast<ComposedFrames>(composed);
 }
 
 std::string TDlgOption::texturePath(const std::string& edit, const std::string& old, bool quiet) const

@@ -19,6 +19,18 @@ int HexDigitValue(char c) noexcept
 
 bool IsDecimalDigit(char c) noexcept { return c >= '0' && c <= '9'; }
 
+char AsciiLower(char c) noexcept { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameWordAnyCase(std::string_view text, std::string_view word) noexcept
+{
+    if (text.size() != word.size())
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (AsciiLower(text[i]) != AsciiLower(word[i]))
+            return false;
+    return true;
+}
+
 } // namespace
 
 uint32_t HexToInt(std::string_view text) noexcept
@@ -135,6 +147,27 @@ const char* SurfaceToWord(SurfaceKind surface) noexcept
         break;
     }
     return "Gradation";
+}
+
+ComposedFrames ComposedFromWord(std::string_view word) noexcept
+{
+    for (ComposedFrames composed : {ComposedFrames::Classic, ComposedFrames::Leave})
+        if (SameWordAnyCase(word, ComposedToWord(composed)))
+            return composed;
+    return ComposedFrames::Tint;
+}
+
+const char* ComposedToWord(ComposedFrames composed) noexcept
+{
+    switch (composed) {
+    case ComposedFrames::Classic:
+        return "Classic";
+    case ComposedFrames::Leave:
+        return "Leave";
+    case ComposedFrames::Tint:
+        break;
+    }
+    return "Tint";
 }
 
 } // namespace lume

@@ -1,5 +1,5 @@
 // The text forms of the options file's values: colours, integers, booleans,
-// surface words. Malformed text never leaves a value unset.
+// surface words, what is done with composed frames. Malformed text never leaves a value unset.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -31,5 +31,10 @@ const char* BooleanToText(bool value) noexcept;
 // "Texture" and "Default", compared whole and with case; anything else is Gradation.
 SurfaceKind SurfaceFromWord(std::string_view word) noexcept;
 const char* SurfaceToWord(SurfaceKind surface) noexcept;
+
+// "Tint", "Classic" and "Leave", compared whole, ASCII letters without regard
+// to case; anything else is Tint.
+ComposedFrames ComposedFromWord(std::string_view word) noexcept;
+const char* ComposedToWord(ComposedFrames composed) noexcept;
 
 } // namespace lume

@@ -35,6 +35,8 @@ void ReadOptions(const ProfileReader& read, CaptionSettings& settings, ui::FontS
             field = IntegerOrDefault(text, fallback);
         } else if constexpr (std::is_same_v<Field, bool>) {
             field = IntegerOrDefault(text, fallback) != 0;
+        } else if constexpr (std::is_same_v<Field, ComposedFrames>) {
+            field = ComposedFromWord(text);
         } else if constexpr (std::is_same_v<Field, ui::FontSpec>) {
             if (key.form == OptionForm::FontFace)
                 field.setFace(text);
@@ -66,6 +68,8 @@ std::optional<OptionKey> WriteOptions(const ProfileWriter& write, const CaptionS
             text = IntegerToText(field);
         } else if constexpr (std::is_same_v<Field, bool>) {
             text = BooleanToText(field);
+        } else if constexpr (std::is_same_v<Field, ComposedFrames>) {
+            text = ComposedToWord(field);
         } else if constexpr (std::is_same_v<Field, ui::FontSpec>) {
             if (key.form == OptionForm::FontFace)
                 text = field.face;

@@ -7,7 +7,9 @@
 
 namespace lume {
 
-enum class OptionForm { SurfaceWord, ColorText, PathText, FontFace, FontSize, FontStyle, Integer, Boolean };
+enum class OptionForm {
+    SurfaceWord, ColorText, PathText, FontFace, FontSize, FontStyle, Integer, Boolean, ComposedWord
+};
 
 struct OptionKey {
     const char* section;
@@ -30,7 +32,7 @@ constexpr LookDefaults InactiveDefaults{"Gradation", "00FFFFFF", "00000000", "00
 
 // Calls visit(OptionKey, field) for every key in file order. The field is a
 // SurfaceKind, Color, std::string (path), FontSpec (face, size or style, as the
-// form says), int32_t or bool; const when the record and fonts are.
+// form says), int32_t, bool or ComposedFrames; const when the record and fonts are.
 template <class Record, class Font, class Visit>
 void VisitOptionKeys(Record& settings, Font& normalFont, Font& toolFont, Visit&& visit)
 {
@@ -62,6 +64,7 @@ void VisitOptionKeys(Record& settings, Font& normalFont, Font& toolFont, Visit&&
     visit(OptionKey{"Common", "NoButtons", "0", OptionForm::Boolean}, common.NoButtons);
     visit(OptionKey{"Common", "NoCloseButton", "0", OptionForm::Boolean}, common.NoCloseButton);
     visit(OptionKey{"Common", "SBNoCust", "0", OptionForm::Boolean}, common.SBNoCust);
+    visit(OptionKey{"Common", "Composed", "Tint", OptionForm::ComposedWord}, common.Composed);
 }
 
 } // namespace lume

@@ -40,6 +40,7 @@ private:
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
+inline void CloseRegistryKey(HKEY key) { RegCloseKey(key); }
 inline void ReleaseAndCloseMutex(HANDLE mutex)
 {
     ReleaseMutex(mutex);
@@ -54,6 +55,7 @@ using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
 using KernelHandle = UniqueHandle<HANDLE, &CloseKernelHandle>;
 using MenuHandle = UniqueHandle<HMENU, &DestroyMenuHandle>;
+using RegistryKey = UniqueHandle<HKEY, &CloseRegistryKey>;
 // A mutex this thread owns: let go of, then closed.
 using OwnedMutex = UniqueHandle<HANDLE, &ReleaseAndCloseMutex>;
 

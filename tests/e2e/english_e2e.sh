@@ -46,7 +46,8 @@ wait_until 5 probe visible TDlgOption || fail "no options dialog"
 probe texts TDlgOption | tr -d '\r' > "$work/texts.txt"
 for text in Active Inactive Common Other Exclude "Text color" Gradient Texture "File name:" "Choose..." \
             "Normal windows" "Tool windows" "X offset:" "Hide the caption buttons" "Hide even the Close button" \
-            "Programs whose title bars are left alone:" Add Remove "Running programs..." OK Cancel "Style: None"; do
+            "Programs whose title bars are left alone:" Add Remove "Running programs..." OK Cancel "Style: None" \
+            Composition "Tint (default)" Classic Leave "Start with Windows"; do
   grep -qxF "$text" "$work/texts.txt" || fail "no \"$text\" in the dialog: $(cat "$work/texts.txt")"
 done
 # Only the font's own name is not English.
@@ -54,7 +55,7 @@ done
 read -r tl tt _ _ < <(probe childrect TDlgOption SysTabControl32 - 0)
 read -r l t r b < <(probe rect FrmMain)
 xdotool mousemove $((tl + 15)) $((tt + 10)) click 1
-for page in 1 2 3 4 5; do
+for page in 1 2 3 4 5 6; do
   sleep 0.4
   xwd -root -silent -display "$DISPLAY" | convert xwd:- -crop "$((r - l))x$((b - t))+$l+$t" +repage \
     "$build/e2e_english_page$page.png"

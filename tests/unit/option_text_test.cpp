@@ -64,3 +64,12 @@ TEST(OptionText, BooleansAndSurfaceWords)
     EXPECT_STREQ(SurfaceToWord(SurfaceKind::Default), "Default");
     EXPECT_STREQ(SurfaceToWord(static_cast<SurfaceKind>(7)), "Gradation");
 }
+
+TEST(OptionText, ComposedWords)
+{
+    EXPECT_STREQ(ComposedToWord(ComposedFromWord("cLASSIC")), "Classic");
+    EXPECT_STREQ(ComposedToWord(ComposedFromWord("leave")), "Leave");
+    for (const char* tint : {"Tint", "TINT", "", "Classic ", "Leav", "Off"})
+        EXPECT_EQ(ComposedFromWord(tint), ComposedFrames::Tint) << tint;
+    EXPECT_STREQ(ComposedToWord(static_cast<ComposedFrames>(9)), "Tint");  // an unknown value is written as Tint
+}

@@ -53,7 +53,7 @@ const std::vector<Entry> DefaultFile = {
     {"Common/ToolFontName", texts::DefaultCaptionFace},   {"Common/ToolFontSize", "9"},
     {"Common/ToolFontStyle", "0"},         {"Common/ToolXShift", "2"},      {"Common/ToolYShift", "1"},
     {"Common/ShadowShift", "2"},           {"Common/NoButtons", "0"},       {"Common/NoCloseButton", "0"},
-    {"Common/SBNoCust", "0"},
+    {"Common/SBNoCust", "0"},              {"Common/Composed", "Tint"},
 };
 
 } // namespace
@@ -98,7 +98,7 @@ TEST(OptionsIo, OddValuesLoadAndSaveBack)
         {"Common/ToolFontSize", "12pt"},  {"Common/NormalFontStyle", "259"}, {"Common/NormalXShift", "-4"},
         {"Common/NoButtons", "2"},        {"Common/NoCloseButton", "-1"},    {"Common/SBNoCust", "yes"},
         {"Common/ToolYShift", ""},        {"Common/NormalFontName", std::string(40, 'F')},
-        {"Common/ToolFontName", ""},
+        {"Common/ToolFontName", ""},      {"Common/Composed", "leave"},
     };
     CaptionSettings settings;
     ui::FontSpec normal{texts::NewFontFace, -12, 0, 0}, tool = normal;
@@ -121,6 +121,7 @@ TEST(OptionsIo, OddValuesLoadAndSaveBack)
     EXPECT_TRUE(settings.Common.NoButtons);
     EXPECT_TRUE(settings.Common.NoCloseButton);
     EXPECT_FALSE(settings.Common.SBNoCust);
+    EXPECT_EQ(settings.Common.Composed, ComposedFrames::Leave);
 
     WriteOptions(profile.writer(), settings, normal, tool, Dpi);
     std::map<std::string, std::string> saved(profile.writes.begin(), profile.writes.end());
@@ -134,6 +135,7 @@ TEST(OptionsIo, OddValuesLoadAndSaveBack)
     EXPECT_EQ(saved["Common/NoButtons"], "1");
     EXPECT_EQ(saved["Common/NoCloseButton"], "1");
     EXPECT_EQ(saved["Common/ToolFontName"], texts::NewFontFace);
+    EXPECT_EQ(saved["Common/Composed"], "Leave");
 }
 
 TEST(OptionsIo, FailedWriteStopsAtThatKey)

@@ -74,7 +74,8 @@ TEST(Texts, EveryTextInBothLanguagesAndTheUsersLanguageChoosesOne)
                          &StreamReadError, &NotInOptionsFile, &AboutText, &FontStyleNone, &FontStyleWords[0],
                          &FontStyleWords[1], &FontStyleWords[2], &FontStyleWords[3], &FontNamePrefix,
                          &FontSizePrefix, &FontStylePrefix, &TextureFilter, &TrayRegistrationFailed,
-                         &IconIdNotPositive, &IconIdTaken, &NoIconGiven, &OptionsFileUnnamed, &HookRecordTaken};
+                         &IconIdNotPositive, &IconIdTaken, &NoIconGiven, &OptionsFileUnnamed, &HookRecordTaken,
+                         &StartWithWindowsUnchanged};
     for (const Text* text : all) {
         const std::string japanese = text->in(Language::Japanese), english = text->in(Language::English);
         EXPECT_FALSE(english.empty());
@@ -106,9 +107,10 @@ TEST(Texts, TheOptionDialogInBothLanguagesHasOneLayout)
     SetLanguage(Language::Japanese);
     EXPECT_EQ(japanese.pageTitles, (std::vector<std::string>{ToCp932("アクティブ"), ToCp932("非アクティブ"),
                                                              ToCp932("ア・非共通"), ToCp932("その他"),
-                                                             ToCp932("除外")}));
+                                                             ToCp932("除外"), ToCp932("合成")}));
     EXPECT_EQ(japanese.fontFace, ToCp932("ＭＳ Ｐ明朝"));
-    EXPECT_EQ(english.pageTitles, (std::vector<std::string>{"Active", "Inactive", "Common", "Other", "Exclude"}));
+    EXPECT_EQ(english.pageTitles, (std::vector<std::string>{"Active", "Inactive", "Common", "Other", "Exclude",
+                                                           "Composition"}));
     ASSERT_EQ(english.controls.size(), japanese.controls.size());
     for (size_t i = 0; i < english.controls.size(); ++i) {
         const lume::ControlRecord &e = english.controls[i], &j = japanese.controls[i];

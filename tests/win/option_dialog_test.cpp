@@ -17,11 +17,13 @@
 #include "settings/option_labels.h"
 #include "settings/options_io.h"
 #include "settings/settings.h"
+#include "settings/start_with_windows.h"
 #include "tests/common/bmp_writer.h"
 #include "tests/win/screen_capture.h"
 #include "tests/win/test_settings.h"
 #include "tests/win/win_test_support.h"
 #include "ui/application.h"
+#include "ui/program_path.h"
 #include "ui/wide_text.h"
 
 namespace {
@@ -67,7 +69,7 @@ CaptionSettings Distinct()
     CaptionSettings s;
     s.Active = {SurfaceKind::Default, "C:\\a.bmp", RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3), RGB(4, 4, 4), RGB(5, 5, 5)};
     s.Inactive = {SurfaceKind::Texture, "", RGB(6, 6, 6), RGB(7, 7, 7), RGB(8, 8, 8), RGB(9, 9, 9), RGB(10, 10, 10)};
-    s.Common = {-1, 2, -3, 4, -5, true, false, true};
+    s.Common = {-1, 2, -3, 4, -5, true, false, true, ComposedFrames::Leave};
     return s;
 }
 
@@ -110,6 +112,8 @@ HWND FindDescendant(HWND parent, const char* className, const char* text = nullp
         reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+constexpr wchar_t RunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class OptionDialogTest : public ::testing::Test {
 protected:
@@ -268,7 +272,7 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
     std::vector<Capture> pages;
     ShowModalWhile(dialog, [&] {
         HWND tabs = dialog.control("PageControl1");
-        for (int page = 0; page < 5; ++page) {
+        for (int page = 0; page < 6; ++page) {
             TabCtrl_SetCurSel(tabs, page);
             NMHDR change{tabs, 0, static_cast<UINT>(TCN_SELCHANGE)};
             SendMessageA(dialog.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
@@ -287,7 +291,7 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
         }
         dialog.CancelBtnClick();
     });
-    ASSERT_EQ(pages.size(), 5u);
+    ASSERT_EQ(pages.size(), 6u);
     for (size_t page = 0; page < pages.size(); ++page) {
         const std::vector<uint32_t>& pixels = pages[page].pixels;
         EXPECT_NE(std::adjacent_find(pixels.begin(), pixels.end(), std::not_equal_to<>()), pixels.end())
@@ -343,6 +347,60 @@ TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
     form.reset();
     DeleteFileA(notBitmap.c_str());
     DeleteFileA(ini.c_str());
+}
+
+TEST_F(OptionDialogTest, AComposedFramesChoiceIsPreviewedAndStartWithWindowsIsNot)
+{
+    TDlgOption dialog(nullptr, ScriptedPickers(script_));
+    const ui::Font normal, tool;  // the main form of the test before has taken the program's own
+    dialog.Fill(Distinct(), normal, tool);
+    std::vector<ComposedFrames> previewed;
+    dialog.onChoice = [&] { previewed.push_back(dialog.Candidate().settings.Common.Composed); };
+    ShowModalWhile(dialog, [&] {
+        SendMessageA(dialog.control("GrpComposed.1"), BM_CLICK, 0, 0);
+        SendMessageA(dialog.control("ChkBoxStartWithWindows"), BM_CLICK, 0, 0);
+        dialog.CancelBtnClick();
+    });
+    EXPECT_EQ(previewed, std::vector<ComposedFrames>{ComposedFrames::Classic});
+}
+
+TEST_F(OptionDialogTest, StartWithWindowsIsWrittenAndRemovedOnOkOnly)
+{
+    // The main form, with an options file beside the program so that no notice shows.
+    const std::wstring program = ui::ProgramFilePath();
+    const std::wstring ini = program.substr(0, program.find_last_of(L'.')) + L".ini";
+    WritePrivateProfileStringW(L"Active", L"Surface", L"Gradation", ini.c_str());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume");  // left by a run that failed
+    auto form = std::make_unique<TFrmMain>(Mends{}, ScriptedPickers(script_));
+    // Ticks the box or not, then OK or CANCEL; gives whether the box was ticked as the dialog opened.
+    auto answer = [&](bool tick, UINT button) {
+        static struct { bool tick, shownTicked; UINT button; } script;
+        script = {tick, false, button};
+        SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            KillTimer(nullptr, timer);
+            HWND dialog = FindWindowA("TDlgOption", nullptr);
+            HWND box = FindDescendant(dialog, "BUTTON",  // "Windows の起動時に実行する"
+                                      "Windows \x82\xcc\x8b\x4e\x93\xae\x8e\x9e"
+                                      "\x82\xc9\x8e\xc0\x8d\x73\x82\xb7\x82\xe9");
+            script.shownTicked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            SendMessageA(box, BM_SETCHECK, script.tick ? BST_CHECKED : BST_UNCHECKED, 0);
+            PostMessageA(dialog, WM_COMMAND, script.button, 0);
+        });
+        form->ItemOptionClick();
+        return script.shownTicked;
+    };
+    answer(true, IDCANCEL);
+    EXPECT_FALSE(StartsWithWindows()) << "CANCEL writes nothing";
+    EXPECT_FALSE(answer(true, IDOK));
+    wchar_t command[MAX_PATH + 2] = {};
+    DWORD bytes = sizeof command;
+    RegGetValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume", RRF_RT_REG_SZ, nullptr, command, &bytes);
+    EXPECT_EQ(command, L"\"" + program + L"\"");
+    EXPECT_TRUE(answer(false, IDOK)) << "the box shows what the registry holds";
+    EXPECT_FALSE(StartsWithWindows());
+    form.reset();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, RunKey, L"LumeLume");
+    DeleteFileW(ini.c_str());
 }
 
 } // namespace

@@ -189,7 +189,7 @@ TEST_F(SettingsTest, NoFileShowsTheNoticeThenDefaultsAndAFirstSaveWritesTheTable
         "Left=00505050", "Right=00C0C0C0", "LED=00C0C0C0", "Texture=", "[Common]", "NormalFontName=" + face,
         "NormalFontSize=11", "NormalFontStyle=0", "NormalXShift=3", "NormalYShift=1", "ToolFontName=" + face,
         "ToolFontSize=9", "ToolFontStyle=0", "ToolXShift=2", "ToolYShift=1", "ShadowShift=2", "NoButtons=0",
-        "NoCloseButton=0", "SBNoCust=0"};
+        "NoCloseButton=0", "SBNoCust=0", "Composed=Tint"};
     EXPECT_EQ(Lines(ReadBytes(path)), expected);
 
     // A path with the "\\?\" prefix names the file: its "?" is no wildcard.
