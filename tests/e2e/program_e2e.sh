@@ -73,7 +73,7 @@ printf '%s\n' "[Active]" "Surface=Texture" "Letter=00FFFFFF" "Shadow=00000000" "
   "LED=00000080" "Texture=" "[Inactive]" "Surface=Gradation" "Letter=00FFFFFF" "Shadow=00000000" "Left=00505050" \
   "Right=00C0C0C0" "LED=00C0C0C0" "Texture=" "[Common]" "NormalFontName=$face" "NormalFontSize=11" \
   "NormalFontStyle=0" "NormalXShift=3" "NormalYShift=1" "ToolFontName=$face" "ToolFontSize=9" "ToolFontStyle=0" \
-  "ToolXShift=2" "ToolYShift=1" "ShadowShift=2" "NoButtons=0" "NoCloseButton=0" "SBNoCust=0" > "$work/defaults.txt"
+  "ToolXShift=2" "ToolYShift=1" "ShadowShift=2" "NoButtons=0" "NoCloseButton=0" "SBNoCust=0" "Composed=Tint" > "$work/defaults.txt"
 cmp -s "$work/saved.txt" "$work/defaults.txt" || { diff "$work/saved.txt" "$work/defaults.txt" >&2; fail "options file"; }
 wait_until 3 bash -c "! wine '$build/tests/e2e/probe.exe' tray" || fail "the tray icon stayed"
 for title in "Dialog frame" "Tool window"; do
