@@ -19,8 +19,7 @@ trap '[ $? = 0 ] || cat "$log" >&2
 
 # Wine finds the stand-in beside each program the hook loads it in.
 cp "$build/tests/samples/sample_windows.exe" "$build/tests/e2e/dwm_standin/dwmapi.dll" "$build/LumeLume.exe" \
-  "$build/lumehook.dll" "$work/"
-cp "$build/tests/samples/sample_windows.exe" "$work/other_program.exe"
+  "$build/lumehook.dll" "$work/" && cp "$work/sample_windows.exe" "$work/other_program.exe"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}dwmapi=n,b" LUME_DWM_LOG=$(winpath "$log")
 titles=("Sizable window" "Dialog frame" "Tool window" "Ticker*" "MDI frame")
 
