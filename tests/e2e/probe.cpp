@@ -13,6 +13,7 @@
 //                                "noicon", press OK
 //   probe visible CLASS          exit 0 when a visible window of the class exists
 //   probe rect TARGET            its window rectangle on the screen: left top right bottom
+//   probe ids TARGET|0xHANDLE    its process, thread and handle: "0xPROCESS 0xTHREAD 0xHANDLE"
 //   probe clientrect TARGET      its client area on the screen
 //   probe savearea L T R B FILE  a screen area's pixels, once they stop changing, into FILE
 //   probe samearea L T R B FILE  exit 0 when the area shows exactly FILE's pixels
@@ -839,6 +840,15 @@ int main()
         return Visible(args[1]);
     if (is("rect", 2) || is("clientrect", 2))
         return PrintRect(args[1], args[0] == "clientrect");
+    if (is("ids", 2)) {
+        HWND window = args[1].rfind("0x", 0) == 0 ? reinterpret_cast<HWND>(std::strtoull(args[1].c_str(), nullptr, 16))
+                                                   : RequireTarget(args[1]);
+        DWORD process = 0;
+        const DWORD thread = GetWindowThreadProcessId(window, &process);
+        std::printf("0x%lx 0x%lx 0x%lx\n", process, thread,
+                    static_cast<unsigned long>(reinterpret_cast<uintptr_t>(window)));
+        return thread ? 0 : 2;
+    }
     if (is("savearea", 6) || is("samearea", 6))
         return Area(args[0] == "savearea", std::atoi(args[1].c_str()), std::atoi(args[2].c_str()),
                     std::atoi(args[3].c_str()), std::atoi(args[4].c_str()), args[5]);

@@ -5,6 +5,7 @@
 //   sample_windows --grid N [--ready FILE]                         N small sizable windows
 //   sample_windows --one TITLE X Y W H [--class NAME] [--style HEX] [--exstyle HEX]
 //                  [--ready FILE] [--log FILE]                     one window (sizable by default)
+//                  [--own-titlebar]                                that draws its own title bar
 //
 // They are Unicode windows, as most programs' are: a title holds any
 // character, not only what the system's code page holds.
@@ -100,6 +101,37 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         return Logged(window, message, DefWindowProcW(window, message, wParam, lParam));
     }
+}
+
+// A window that draws its own title bar: its client area takes the caption's
+// place, the sizing borders stay the system's.
+LRESULT CALLBACK OwnTitleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCALCSIZE) {  // the first rectangle is the window's, in either form of the message
+        auto* area = reinterpret_cast<RECT*>(lParam);
+        const LONG top = area->top;
+        const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+        area->top = top + GetSystemMetrics(SM_CYSIZEFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
+        return result;
+    }
+    if (message != WM_PAINT)
+        return SampleProc(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT bar;
+    GetClientRect(window, &bar);
+    bar.bottom = GetSystemMetrics(SM_CYCAPTION);
+    HBRUSH brush = CreateSolidBrush(RGB(32, 96, 160));
+    FillRect(dc, &bar, brush);
+    DeleteObject(brush);
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    bar.left += 8;
+    DrawTextW(dc, title, -1, &bar, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    EndPaint(window, &paint);
+    return 0;
 }
 
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -235,6 +267,7 @@ int main()
     const wchar_t* oneTitle = nullptr;
     int grid = 0;
     const wchar_t* className = L"LumeSample";
+    WNDPROC procedure = SampleProc;
     DWORD style = WS_OVERLAPPEDWINDOW, exStyle = 0;
     int x = 100, y = 100, width = 400, height = 300;
     for (int i = 1; i < argc; ++i) {
@@ -249,6 +282,9 @@ int main()
             style = std::wcstoul(argv[++i], nullptr, 16);
         } else if (arg == L"--exstyle" && i + 1 < argc) {
             exStyle = std::wcstoul(argv[++i], nullptr, 16);
+        } else if (arg == L"--own-titlebar") {
+            className = L"LumeSampleOwnTitle";
+            procedure = OwnTitleProc;
         } else if (arg == L"--log" && i + 1 < argc) {
             Log = _wfopen(argv[++i], L"w");
         } else if (arg == L"--one" && i + 5 < argc) {
@@ -270,7 +306,7 @@ int main()
         }
     } else if (oneTitle) {
         WNDCLASSW named{};
-        named.lpfnWndProc = SampleProc;
+        named.lpfnWndProc = procedure;
         named.hInstance = GetModuleHandleA(nullptr);
         named.hCursor = LoadCursor(nullptr, IDC_ARROW);
         named.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
