@@ -88,12 +88,24 @@ int Run()
         {"1x22 texture", WriteTexture(1, 22)}, {"20x12 texture", WriteTexture(20, 12)}, {"gradient", ""}};
     HWND receiver = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     test::ChildProcess timerProgram("\"" + test::ProgramFolder() + "hook_timer.exe\"");
-    HWND timer = test::WaitForWindow("HookTimer", nullptr);
-    if (!timer)
-        throw std::runtime_error("hook_timer's window did not open");
+    HWND timer = test::WaitForWindow(nullptr, "HookTimer");
+    // A second timer whose frame the window manager draws: the tests' stand-in
+    // for dwmapi beside it answers as Windows 11, and the look asks for Tint.
+    const std::string composedFolder = test::TempFile("hook_bench_composed");
+    CreateDirectoryA(composedFolder.c_str(), nullptr);
+    CopyFileA((test::ProgramFolder() + "hook_timer.exe").c_str(), (composedFolder + "\\hook_timer.exe").c_str(), FALSE);
+    CopyFileA((test::ProgramFolder() + "..\\e2e\\dwm_standin\\dwmapi.dll").c_str(),
+              (composedFolder + "\\dwmapi.dll").c_str(), FALSE);
+    SetEnvironmentVariableA("WINEDLLOVERRIDES", "dwmapi=n,b");
+    test::ChildProcess composedProgram("\"" + composedFolder + "\\hook_timer.exe\" ComposedTimer");
+    SetEnvironmentVariableA("WINEDLLOVERRIDES", nullptr);
+    HWND composed = test::WaitForWindow(nullptr, "ComposedTimer");
+    if (!timer || !composed)
+        throw std::runtime_error("hook_timer's windows did not open");
+    SetWindowPos(composed, nullptr, 520, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);  // beside the other
 
     // Rounds of all, alternating, so that slow drift hits them alike.
-    std::vector<double> nullNone, nullPass, nullLume, paintNone, paintPass, paintLume[3];
+    std::vector<double> nullNone, nullPass, nullLume, paintNone, paintPass, paintLume[3], tintPass, tintLume;
     LookPublisher publisher;
     for (int round = 0; round < 11; ++round) {
         nullNone.push_back(Timed(timer, WM_NULL));
@@ -102,6 +114,7 @@ int Run()
             Hook hook(InstallReferenceHook(), RemoveReferenceHook);
             nullPass.push_back(Timed(timer, WM_NULL));
             paintPass.push_back(Timed(timer, WM_NCPAINT));
+            tintPass.push_back(Timed(composed, WM_NCPAINT));
         }
         Hook hook(CreateDLLInst(receiver), DestroyDLLInst);
         for (int i = 0; i < 3; ++i) {
@@ -114,6 +127,8 @@ int Run()
             if (i == 0)
                 nullLume.push_back(Timed(timer, WM_NULL));
             paintLume[i].push_back(Timed(timer, WM_NCPAINT));
+            if (i == 0)
+                tintLume.push_back(Timed(composed, WM_NCPAINT));
             test::PumpUntilQuiet(10);  // lumehook's notifications to the receiver
             // Once: the timer's window, gone idle, shows what lumehook painted in it.
             if (round == 0 && i == 0) {
@@ -129,6 +144,8 @@ int Run()
     for (int i = 0; i < 3; ++i)
         bench::PrintRow(("WM_NCPAINT 400x300, lumehook painting (" + looks[i].first + ") / pass-through").c_str(),
                         MedianRound(paintLume[i], paintPass), 1.25);
+    bench::PrintRow("WM_NCPAINT 400x300, composed frame tinted, not painted / pass-through", MedianRound(tintLume, tintPass),
+                    1.05);
     bench::PrintFigure("  WM_NULL, pass-through hook / no hook", MedianRound(nullPass, nullNone));
     bench::PrintFigure("  WM_NCPAINT, pass-through hook / no hook", MedianRound(paintPass, paintNone));
     DestroyWindow(receiver);

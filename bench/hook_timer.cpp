@@ -44,15 +44,19 @@ LRESULT CALLBACK TimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
+// hook_timer [TITLE]: the window's title, "HookTimer" when none is given.
 int main()
 {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    const wchar_t* title = argc > 1 ? argv[1] : L"HookTimer";
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = TimerProc;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszClassName = L"HookTimer";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"HookTimer", L"HookTimer", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400,
+    HWND window = CreateWindowExW(0, L"HookTimer", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400,
                                   300, nullptr, nullptr, nullptr, nullptr);
     // Active, as the window a user works in: its frame is repainted in the active look.
     SetForegroundWindow(window);

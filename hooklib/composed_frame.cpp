@@ -30,6 +30,9 @@ constinit volatile LONG CallsResolved = 0;
 constinit bool ColoursRefused = false;
 constinit bool ColoursTaken = false;
 constinit UINT UndoMessage = 0;
+// The program that asked for its frames back as it left: its look, still
+// published until it goes, changes no frame again.
+constinit uint32_t LeavingOwner = 0;
 
 const SystemCalls& System() noexcept
 {
@@ -175,8 +178,10 @@ void UndoClassic(FrameRecord& record) noexcept
 
 } // namespace
 
-bool SettleComposedFrame(HWND window, uint32_t style, const LookCopy& look, bool active) noexcept
+bool SettleComposedFrame(HWND window, uint32_t style, const LookCopy& look, bool active, uint32_t owner) noexcept
 {
+    if (owner == __atomic_load_n(&LeavingOwner, __ATOMIC_RELAXED))
+        return false;
     const ComposedFrames choice = look.common.Composed;
     FrameRecord& record = RecordOf(window);
     if ((record.given & FrameGivenColours) && choice != ComposedFrames::Tint)
@@ -225,6 +230,12 @@ void UndoComposedFrame(HWND window) noexcept
         UndoColours(record);
     if (record.given & FrameGivenClassic)
         UndoClassic(record);
+}
+
+void GiveBackFrame(HWND window, uint32_t owner) noexcept
+{
+    __atomic_store_n(&LeavingOwner, owner, __ATOMIC_RELAXED);
+    UndoComposedFrame(window);
 }
 
 UINT UndoFrameMessage() noexcept

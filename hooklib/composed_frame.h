@@ -11,10 +11,10 @@
 
 namespace lume {
 
-// Brings the window's frame in line with `look`, whose `active` look the
-// frame shows. True when the window manager draws the frame and the caption
-// must not be painted.
-bool SettleComposedFrame(HWND window, uint32_t style, const LookCopy& look, bool active) noexcept;
+// Brings the window's frame in line with `look`, the look of the program of
+// main window `owner`, whose `active` look the frame shows. True when the
+// window manager draws the frame and the caption must not be painted.
+bool SettleComposedFrame(HWND window, uint32_t style, const LookCopy& look, bool active, uint32_t owner) noexcept;
 
 // The window manager may have begun or ceased to draw the window's frame:
 // asked again at its next paint.
@@ -22,6 +22,10 @@ void ForgetFrameRendering(HWND window) noexcept;
 
 // Gives the window manager back what the hook changed in the window's frame.
 void UndoComposedFrame(HWND window) noexcept;
+
+// The program of main window `owner` is leaving: the window's frame given
+// back, and no frame of this process changed again for that program.
+void GiveBackFrame(HWND window, uint32_t owner) noexcept;
 
 // The message the program sends each changed window before it unhooks.
 UINT UndoFrameMessage() noexcept;

@@ -80,7 +80,7 @@ void Observe(CWPRETSTRUCT& observed, uint32_t owner)
         return;
     }
     if (observed.message == lume::UndoFrameMessage()) {
-        lume::UndoComposedFrame(observed.hwnd);
+        lume::GiveBackFrame(observed.hwnd, owner);
         return;
     }
     const auto style = static_cast<uint32_t>(GetWindowLongA(observed.hwnd, GWL_STYLE));

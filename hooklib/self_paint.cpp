@@ -224,7 +224,7 @@ void PaintOrPrepare(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner
     }
     const bool active = IsActive(observed, style);
     // A frame the window manager draws shows nothing painted under it.
-    if (!SettleComposedFrame(observed.hwnd, style, hold->look, active))
+    if (!SettleComposedFrame(observed.hwnd, style, hold->look, active, owner))
         Paint(*hold, observed, style, active, put);
 }
 
