@@ -69,19 +69,15 @@ buttons_painted() { [ "$(probe buttonlook "Sizable window")" = painted ]; }
 wait_until 2 buttons_painted || fail "the forged look was not taken"
 probe samearea "$l" "$t" "$r" "$b" "$work/client" || fail "forged pixels reached the client area"
 
-echo "-- a forged look in a file"
-intruder forge file | grep -q forged || fail "the intruder could not forge a look"
-probe activate "Tool window"
-probe activate "Sizable window"
-wait_until 2 look_is "Sizable window" system || fail "the look in a file was used: $(probe look "Sizable window")"
-alive || fail "the sample process did not survive the look in a file"
-
-echo "-- a forged look in uncommitted pages"
-intruder forge reserve | grep -q forged || fail "the intruder could not forge a look"
-probe activate "Tool window"
-probe activate "Sizable window"
-wait_until 2 look_is "Sizable window" system || fail "the look in uncommitted pages was used: $(probe look "Sizable window")"
-alive || fail "the sample process did not survive the look in uncommitted pages"
+for place in "a file" "uncommitted pages"; do
+  echo "-- a forged look in $place"
+  intruder forge "$([ "$place" = "a file" ] && echo file || echo reserve)" | grep -q forged ||
+    fail "the intruder could not forge a look"
+  probe activate "Tool window"
+  probe activate "Sizable window"
+  wait_until 2 look_is "Sizable window" system || fail "the look in $place was used: $(probe look "Sizable window")"
+  alive || fail "the sample process did not survive the look in $place"
+done
 probe samearea "$l" "$t" "$r" "$b" "$work/client" || fail "the client area changed"
 
 echo "-- the program's look published anew"
