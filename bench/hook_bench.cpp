@@ -104,50 +104,57 @@ int Run()
         throw std::runtime_error("hook_timer's windows did not open");
     SetWindowPos(composed, nullptr, 520, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);  // beside the other
 
-    // Rounds of all, alternating, so that slow drift hits them alike.
-    std::vector<double> nullNone, nullPass, nullLume, paintNone, paintPass, paintLume[3], tintPass, tintLume;
     LookPublisher publisher;
+    auto publish = [&](int look) {
+        for (CaptionLook* group : {&Settings.Active, &Settings.Inactive}) {
+            group->Surface = looks[look].second.empty() ? SurfaceKind::Gradation : SurfaceKind::Texture;
+            group->Texture = looks[look].second;
+        }
+        BuildCaptionSurfaces();
+        publisher.publish(receiver, CurrentLookSource());
+    };
+    // One message timed under the pass-through hook, then under lumehook with
+    // `look` published, back to back.
+    auto timedPair = [&](HWND window, UINT message, int look, std::vector<double>& pass, std::vector<double>& lume) {
+        {
+            Hook hook(InstallReferenceHook(), RemoveReferenceHook);
+            pass.push_back(Timed(window, message));
+        }
+        Hook hook(CreateDLLInst(receiver), DestroyDLLInst);
+        publish(look);
+        lume.push_back(Timed(window, message));
+        test::PumpUntilQuiet(10);  // lumehook's notifications to the receiver
+        publisher.withdraw();
+    };
+    {
+        // Once: the timer's window, gone idle, shows what lumehook painted in it.
+        Hook hook(CreateDLLInst(receiver), DestroyDLLInst);
+        publish(0);
+        Timed(timer, WM_NCPAINT);
+        const bool painted =
+            bench::WaitUntilShown(bench::CaptionPoints({timer}), TextureColour, true, bench::NowMicroseconds()) < 5e6;
+        std::printf(painted ? "lumehook painted the timer's caption (seen on the screen)\n"
+                            : "WARNING: lumehook did not paint the timer's caption: no paint is measured\n");
+        publisher.withdraw();
+    }
+    // Rounds of all, alternating, so that slow drift hits them alike.
+    std::vector<double> nullNone, nullPass, nullLume, paintNone, paintPass[3], paintLume[3], tintPass, tintLume;
     for (int round = 0; round < 11; ++round) {
         nullNone.push_back(Timed(timer, WM_NULL));
         paintNone.push_back(Timed(timer, WM_NCPAINT));
-        {
-            Hook hook(InstallReferenceHook(), RemoveReferenceHook);
-            nullPass.push_back(Timed(timer, WM_NULL));
-            paintPass.push_back(Timed(timer, WM_NCPAINT));
-            tintPass.push_back(Timed(composed, WM_NCPAINT));
-        }
-        Hook hook(CreateDLLInst(receiver), DestroyDLLInst);
-        for (int i = 0; i < 3; ++i) {
-            for (CaptionLook* group : {&Settings.Active, &Settings.Inactive}) {
-                group->Surface = looks[i].second.empty() ? SurfaceKind::Gradation : SurfaceKind::Texture;
-                group->Texture = looks[i].second;
-            }
-            BuildCaptionSurfaces();
-            publisher.publish(receiver, CurrentLookSource());
-            if (i == 0)
-                nullLume.push_back(Timed(timer, WM_NULL));
-            paintLume[i].push_back(Timed(timer, WM_NCPAINT));
-            if (i == 0)
-                tintLume.push_back(Timed(composed, WM_NCPAINT));
-            test::PumpUntilQuiet(10);  // lumehook's notifications to the receiver
-            // Once: the timer's window, gone idle, shows what lumehook painted in it.
-            if (round == 0 && i == 0) {
-                const bool painted = bench::WaitUntilShown(bench::CaptionPoints({timer}), TextureColour, true,
-                                                           bench::NowMicroseconds()) < 5e6;
-                std::printf(painted ? "lumehook painted the timer's caption (seen on the screen)\n"
-                                    : "WARNING: lumehook did not paint the timer's caption: no paint is measured\n");
-            }
-        }
-        publisher.withdraw();
+        timedPair(timer, WM_NULL, 0, nullPass, nullLume);
+        for (int i = 0; i < 3; ++i)
+            timedPair(timer, WM_NCPAINT, i, paintPass[i], paintLume[i]);
+        timedPair(composed, WM_NCPAINT, 0, tintPass, tintLume);
     }
     bench::PrintRow("message to a hooked window, lumehook / pass-through hook", MedianRound(nullLume, nullPass), 1.25);
     for (int i = 0; i < 3; ++i)
         bench::PrintRow(("WM_NCPAINT 400x300, lumehook painting (" + looks[i].first + ") / pass-through").c_str(),
-                        MedianRound(paintLume[i], paintPass), 1.25);
+                        MedianRound(paintLume[i], paintPass[i]), 1.25);
     bench::PrintRow("WM_NCPAINT 400x300, composed frame tinted, not painted / pass-through", MedianRound(tintLume, tintPass),
                     1.05);
     bench::PrintFigure("  WM_NULL, pass-through hook / no hook", MedianRound(nullPass, nullNone));
-    bench::PrintFigure("  WM_NCPAINT, pass-through hook / no hook", MedianRound(paintPass, paintNone));
+    bench::PrintFigure("  WM_NCPAINT, pass-through hook / no hook", MedianRound(paintPass[0], paintNone));
     DestroyWindow(receiver);
     return 0;
 }
