@@ -37,7 +37,8 @@ wait_until 5 touches_over "$before" || fail "no touch notification for the sizin
 # Dragging the caption moves the window; the moves are notified.
 before=$(count "$touched")
 xdotool mousemove 350 162 mousedown 1
-for step in $(seq 1 10); do xdotool mousemove $((350 + step * 10)) $((162 + step * 5)); done
+# A moment between the steps: a busy desktop merges moves that come at once.
+for step in $(seq 1 10); do xdotool mousemove $((350 + step * 10)) $((162 + step * 5)); sleep 0.02; done
 xdotool mouseup 1
 wait_until 5 sample_at "300 200" || fail "drag did not move the window"
 touches_over "$((before + 5))" || fail "drag gave only $(( $(count "$touched") - before )) touches"
