@@ -50,8 +50,8 @@ void DropLook(LookHold& hold) noexcept
 
 // The section the program named in its main window's property: a handle of
 // the program's own process, duplicated out of it and mapped read-only, when
-// it is certainly not a file's.
-const uint8_t* MapProgramLook(HANDLE section, DWORD programProcess) noexcept
+// it is certainly not a file's and holds a look's header; its size in `size`.
+const uint8_t* MapProgramLook(HANDLE section, DWORD programProcess, SIZE_T& size) noexcept
 {
     if (!section)
         return nullptr;
@@ -64,7 +64,7 @@ const uint8_t* MapProgramLook(HANDLE section, DWORD programProcess) noexcept
     CloseHandle(program);
     if (!duplicated)
         return nullptr;
-    void* view = IsPagingFileSection(local) ? MapViewOfFile(local, FILE_MAP_READ, 0, 0, 0) : nullptr;
+    void* view = MapSoundView(local, FILE_MAP_READ, sizeof(PublishedLook), size);
     CloseHandle(local);  // the view keeps the section
     return static_cast<const uint8_t*>(view);
 }
@@ -74,11 +74,11 @@ bool TakeLook(LookHold& hold, HWND mainWindow, HANDLE section, uint32_t owner) n
     DWORD programProcess = 0;
     if (!section || !GetWindowThreadProcessId(mainWindow, &programProcess))
         return false;
-    const uint8_t* view = MapProgramLook(section, programProcess);
+    SIZE_T size = 0;
+    const uint8_t* view = MapProgramLook(section, programProcess, size);
     if (!view)
         return false;
-    SIZE_T size = 0;
-    if (!IsCommittedView(view, sizeof(PublishedLook), false, size) || !ReadPublishedLook(view, size, owner, programProcess, hold.look)) {
+    if (!ReadPublishedLook(view, size, owner, programProcess, hold.look)) {
         UnmapViewOfFile(view);
         return false;
     }

@@ -39,14 +39,9 @@ HHOOK HookOf(const lume::HookShare& share)
 // paging file: a section someone else made first under the name.
 lume::HookShare* WritableRecord(HANDLE mapping)
 {
-    void* view = lume::IsPagingFileSection(mapping) ? MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0)
-                                                    : nullptr;
     SIZE_T size = 0;
-    if (view && !lume::IsCommittedView(view, sizeof(lume::HookShare), true, size)) {
-        UnmapViewOfFile(view);
-        view = nullptr;
-    }
-    return static_cast<lume::HookShare*>(view);
+    return static_cast<lume::HookShare*>(
+        lume::MapSoundView(mapping, FILE_MAP_READ | FILE_MAP_WRITE, sizeof(lume::HookShare), size));
 }
 
 // A hook of the other bitness is called on the installing thread for windows

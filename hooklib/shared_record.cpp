@@ -26,12 +26,8 @@ const HookShare* MapRecord(HANDLE& section) noexcept
     section = OpenFileMappingA(FILE_MAP_READ | SECTION_QUERY, FALSE, HookShareName);
     if (!section)
         return nullptr;
-    void* view = IsPagingFileSection(section) ? MapViewOfFile(section, FILE_MAP_READ, 0, 0, 0) : nullptr;
     SIZE_T size = 0;
-    if (view && !IsCommittedView(view, sizeof(HookShare), false, size)) {
-        UnmapViewOfFile(view);
-        view = nullptr;
-    }
+    void* view = MapSoundView(section, FILE_MAP_READ, sizeof(HookShare), size);
     if (!view) {
         CloseHandle(section);
         section = nullptr;

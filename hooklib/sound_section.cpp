@@ -13,8 +13,6 @@ struct SectionBasics {
 using QuerySection = LONG(WINAPI*)(HANDLE, int, void*, SIZE_T, SIZE_T*);
 constexpr int SectionBasicInformation = 0;
 
-} // namespace
-
 bool IsPagingFileSection(HANDLE section) noexcept
 {
     // Asked once per section mapped, so not worth keeping.
@@ -35,6 +33,18 @@ bool IsCommittedView(const void* view, SIZE_T minimum, bool writable, SIZE_T& si
         return false;
     size = info.RegionSize;
     return true;
+}
+
+} // namespace
+
+void* MapSoundView(HANDLE section, DWORD access, SIZE_T minimum, SIZE_T& size) noexcept
+{
+    void* view = IsPagingFileSection(section) ? MapViewOfFile(section, access, 0, 0, 0) : nullptr;
+    if (view && !IsCommittedView(view, minimum, (access & FILE_MAP_WRITE) != 0, size)) {
+        UnmapViewOfFile(view);
+        view = nullptr;
+    }
+    return view;
 }
 
 } // namespace lume

@@ -7,13 +7,11 @@
 
 namespace lume {
 
-// True only when the system says the section is backed by the paging file:
-// false for a file or an image, and when it cannot tell. The handle needs
-// SECTION_QUERY.
-bool IsPagingFileSection(HANDLE section) noexcept;
-
-// True when `view` starts one committed region of at least `minimum` bytes
-// that can be read (and written, with `writable`); its size in `size`.
-bool IsCommittedView(const void* view, SIZE_T minimum, bool writable, SIZE_T& size) noexcept;
+// A view of the whole section with `access` (FILE_MAP_READ, with or without
+// FILE_MAP_WRITE), when the system says it is backed by the paging file and
+// the view starts one committed region of at least `minimum` bytes with that
+// access; its size in `size`. Null otherwise, and when the system cannot
+// tell. The handle needs SECTION_QUERY.
+void* MapSoundView(HANDLE section, DWORD access, SIZE_T minimum, SIZE_T& size) noexcept;
 
 } // namespace lume
