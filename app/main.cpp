@@ -8,9 +8,6 @@
 #include "resources/texts.h"
 #include "ui/application.h"
 
-#include "painter/painter.h"
-#include "painter/self_painting.h"
-
 // LUME_MENDED is 0 only in a test build that shows the Wine faults the
 // program works around: the mends named in LUME_UNMEND are switched off
 // (all of them when it is not set), so that a test can show the one it guards.
@@ -37,8 +34,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         return 1;
     }
     const lume::Mends mends = ProgramMends();
-    lume::PaintChildrenThroughRoot = mends.childrenThroughRoot;
-    lume::SelfPaintingOn = mends.selfPainting;
     int exitCode = 0;
     {
         lume::TFrmMain mainForm(mends);

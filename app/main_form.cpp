@@ -3,11 +3,8 @@
 #include "app/sweep.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
-#include "painter/look_source.h"
-#include "painter/painter.h"
-#include "painter/self_painting.h"
-#include "painter/surfaces.h"
-#include "painter/window_program.h"
+#include "look/look_source.h"
+#include "window/window_program.h"
 #include "resources/texts.h"
 #include "settings/option_dialog.h"
 #include "settings/settings.h"
@@ -41,13 +38,8 @@ TFrmMain::TFrmMain(Mends mends, OptionPickers pickers) : pickers_(std::move(pick
     tskTray_->setPopupMenuR(tskMenu_.get());
     tskTray_->setTipString(TrayTip);
     imgError_.reset(LoadBitmapA(application.module(), "SUBSTITUTE"));
-    notifications_ = std::make_unique<CaptionNotifications>(
-        handle(),
-        [](HWND window, bool full) {
-            if (!PaintsItsOwnCaption(window))
-                PaintCaption(window, full);
-        },
-        [] { SweepWindows(true); }, mends.settleRepaint, mends.uncoveredRepaint);
+    painter_ = std::make_unique<OutsidePainter>(
+        handle(), mends, metrics_, [this] { return look_.shown(); }, [this] { SweepWindows(*painter_); });
     taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
     application.guard([this] { FormCreate(); });
 }
@@ -55,8 +47,7 @@ TFrmMain::TFrmMain(Mends mends, OptionPickers pickers) : pickers_(std::move(pick
 TFrmMain::~TFrmMain()
 {
     ShutDown();
-    FreeDrawingObjects();
-    notifications_.reset();
+    painter_.reset();
     tskTray_.reset();
     tskMenu_.reset();
     destroyWindow();
@@ -67,7 +58,7 @@ void TFrmMain::ShutDown()
     if (shutDown_)
         return;
     shutDown_ = true;
-    notifications_->stop();  // no paint after the captions are restored
+    painter_->notifications().stop();  // no paint after the captions are restored
     ui::Application& application = ui::Application::instance();
     application.guard([this] { FormDestroy(); });
     tskTray_->RemoveTrayIcon();
@@ -80,34 +71,19 @@ void TFrmMain::EndSession()
     ui::Application::instance().terminate();
 }
 
-void TFrmMain::CreateDrawingObjects()
-{
-    ToolFont = std::make_unique<ui::Font>();
-    NormalFont = std::make_unique<ui::Font>();
-    Surfaces = std::make_unique<CaptionSurfaces>();
-}
-
-void TFrmMain::FreeDrawingObjects()
-{
-    Surfaces.reset();
-    NormalFont.reset();
-    ToolFont.reset();
-}
-
 void TFrmMain::FormCreate()
 {
     ui::Application& application = ui::Application::instance();
-    CreateDrawingObjects();
     // Without a path for the options file the defaults are used, and the
     // reason shown: start-up goes on.
-    application.guard([] { LoadOptions(); });
-    SetSubstituteTexture(imgError_.get());
-    UpdateCaptionMetrics();
+    application.guard([this] { LoadOptions(look_.options); });
+    look_.setSubstitute(imgError_.get());
+    metrics_.update();
     // A texture that will not load, or a tray that refuses the icon, is shown
     // and start-up goes on: without the tray icon and the hook the program
     // could neither be used nor ended. A session that ends while the error is
     // shown ends start-up there.
-    application.guard([] { BuildCaptionSurfaces(); });
+    application.guard([this] { look_.buildSurfaces(); });
     application.showMainForm = false;
     tskTray_->setIcon(application.icon());
     if (shutDown_)
@@ -117,21 +93,21 @@ void TFrmMain::FormCreate()
         return;
     ShowWindow(application.handle(), SW_HIDE);
     PublishLook();
-    SweepWindows(true);
+    SweepWindows(*painter_);
     // Without the hook every caption is painted from here.
     if (!CreateDLLInst(handle())) {
-        SelfPaintingOn = false;
-        look_.withdraw();
+        painter_->setHookPaints(false);
+        publisher_.withdraw();
     }
     // The frames asked for before the hook was in place, and what the system
     // repainted meanwhile.
-    notifications_->armSettleSweep();
+    painter_->notifications().armSettleSweep();
 }
 
 void TFrmMain::PublishLook()
 {
-    if (SelfPaintingOn && !look_.publish(handle(), CurrentLookSource()))
-        SelfPaintingOn = false;  // painted from here, as where no hook runs
+    if (painter_->hookPaints() && !publisher_.publish(handle(), LookSourceOf(look_.shown(), metrics_.system())))
+        painter_->setHookPaints(false);  // painted from here, as where no hook runs
 }
 
 void TFrmMain::ShowLook()
@@ -139,24 +115,24 @@ void TFrmMain::ShowLook()
     if (shutDown_)
         return;  // the captions are the system's from then on
     PublishLook();
-    SweepWindows(true);
+    SweepWindows(*painter_);
 }
 
 void TFrmMain::FormDestroy()
 {
     ui::Application& application = ui::Application::instance();
-    SetSubstituteTexture(nullptr);
+    look_.setSubstitute(nullptr);
     // A failed save is shown; the hook still goes and every caption is restored.
-    application.guard([] { SaveOptions(); });
+    application.guard([this] { SaveOptions(look_.options); });
     UndoFrameChanges();  // through the hook, so before it goes
-    look_.withdraw();  // before the restore: the hook paints nothing from now on
+    publisher_.withdraw();  // before the restore: the hook paints nothing from now on
     DestroyDLLInst();
     // At the session's end other programs are busy closing: their frames are
     // queued for repaint, and nothing waits for an answer.
     if (sessionEnding_)
         RestoreFramesQueued();
     else
-        SweepWindows(false);
+        RestoreFrames();
 }
 
 LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -165,8 +141,8 @@ LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case UM_CAPTIONCHANGED:
     case UM_CAPTIONTOUCHED:
         Form::handleMessage(message, wParam, lParam);  // the default handling first, which does nothing
-        if (notifications_)
-            notifications_->handleMessage(message, wParam, lParam);
+        if (painter_)
+            painter_->notifications().handleMessage(message, wParam, lParam);
         return 0;
     case WM_TIMER:
         if (wParam == PreviewTimer && preview_) {
@@ -175,7 +151,7 @@ LRESULT TFrmMain::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         [[fallthrough]];
     case UM_WINDOWPOSCHANGED:
-        if (notifications_ && notifications_->handleMessage(message, wParam, lParam))
+        if (painter_ && painter_->notifications().handleMessage(message, wParam, lParam))
             return 0;
         break;
     case WM_ENDSESSION:
@@ -206,19 +182,20 @@ void TFrmMain::UpdateSystemMetrics1Click()
 {
     if (shutDown_)
         return;
-    UpdateCaptionMetrics();
-    BuildCaptionSurfaces();
+    metrics_.update();
+    look_.buildSurfaces();
     PublishLook();
-    SweepWindows(true);
+    SweepWindows(*painter_);
 }
 
-void TFrmMain::SaveCurrentOption1Click() { SaveOptions(); }
+void TFrmMain::SaveCurrentOption1Click() { SaveOptions(look_.options); }
 
 void TFrmMain::ItemOptionClick()
 {
     auto dialog = std::make_unique<TDlgOption>(handle(), pickers_);
     tskMenu_->item(ItemOption).enabled = false;
-    // Step 9 runs on every path: also when a texture fails to load after OK.
+    // The preview ends, the menu item comes back and the dialog goes on every
+    // path out: also when a texture fails to load after OK.
     struct Close {
         TFrmMain* form;
         std::unique_ptr<TDlgOption>& dialog;
@@ -229,14 +206,16 @@ void TFrmMain::ItemOptionClick()
             dialog.reset();
         }
     } close{this, dialog};
-    dialog->Fill(Settings, *NormalFont, *ToolFont);
-    dialog->FillExclusions(ExcludedPrograms, RunningProgramNames);
+    ProgramOptions& options = look_.options;
+    dialog->Fill(options.caption, options.normalFont, options.toolFont);
+    dialog->FillExclusions(options.excluded, RunningProgramNames);
     dialog->FillStartWithWindows(StartsWithWindows());
     dialog->UpdateFontLabels();
     // Each choice shown at once on every caption, the program's own look
     // left as it is: it is what a session's end saves, and what CANCEL shows again.
     preview_ = std::make_unique<OptionPreview>(
-        handle(), LookChoice{Settings, NormalFont->attributes(), ToolFont->attributes()}, [this] { ShowLook(); });
+        handle(), look_, LookChoice{options.caption, options.normalFont.attributes(), options.toolFont.attributes()},
+        [this] { ShowLook(); });
     dialog->onChoice = [this, shown = dialog.get()] { preview_->choose(shown->Candidate()); };
     const int result = dialog->ShowModal();
     const bool previewed = preview_->end();
@@ -245,17 +224,17 @@ void TFrmMain::ItemOptionClick()
             ShowLook();
         return;
     }
-    dialog->CopyBack(Settings, *NormalFont, *ToolFont);
+    dialog->CopyBack(options.caption, options.normalFont, options.toolFont);
     // A registry that refuses it is shown; every other choice still applies.
     ui::Application::instance().guard([&] { SetStartWithWindows(dialog->StartWithWindows()); });
     // Programs left alone from now on go back to the system's look at once;
     // those no longer left alone are painted by the sweep.
-    const ExclusionList added = dialog->Exclusions().addedSince(ExcludedPrograms);
-    ExcludedPrograms = dialog->Exclusions();
+    const ExclusionList added = dialog->Exclusions().addedSince(options.excluded);
+    options.excluded = dialog->Exclusions();
     RestoreProgramWindows(added);
-    BuildCaptionSurfaces();
+    look_.buildSurfaces();
     PublishLook();
-    SweepWindows(true);
+    SweepWindows(*painter_);
 }
 
 void TFrmMain::MenuItemEXITClick() { ui::Application::instance().terminate(); }

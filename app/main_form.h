@@ -5,10 +5,11 @@
 
 #include <memory>
 
-#include "app/caption_notifications.h"
-#include "app/mends.h"
 #include "app/option_preview.h"
 #include "app/task_tray.h"
+#include "core/mends.h"
+#include "fallback/outside_painter.h"
+#include "look/program_look.h"
 #include "publish/look_publisher.h"
 #include "settings/option_dialog.h"
 #include "ui/form.h"
@@ -29,6 +30,7 @@ public:
 
     TTaskTray& TskTray() { return *tskTray_; }
     ui::PopupMenu& TskMenu() { return *tskMenu_; }
+    ProgramLook& Look() { return look_; }
 
     void ItemAboutClick();
     void UpdateSystemMetrics1Click();
@@ -54,15 +56,15 @@ private:
     // The look shown now (the program's own, or the dialog's candidate) on
     // every caption: published, and every frame repainted. Nothing once shut down.
     void ShowLook();
-    void CreateDrawingObjects();
-    void FreeDrawingObjects();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     std::unique_ptr<TTaskTray> tskTray_;
     std::unique_ptr<ui::PopupMenu> tskMenu_;
     ui::BitmapHandle imgError_;  // the substitute texture's picture
-    std::unique_ptr<CaptionNotifications> notifications_;
-    LookPublisher look_;
+    ProgramLook look_;
+    FrameMetrics metrics_;
+    std::unique_ptr<OutsidePainter> painter_;
+    LookPublisher publisher_;
     UINT taskbarCreated_ = 0;
     bool shutDown_ = false;
     bool sessionEnding_ = false;

@@ -7,11 +7,11 @@ namespace lume {
 // A look of its own: the settings, fonts and surfaces the painter reads
 // through `parts` while it is shown. Never moved, for `parts` points into it.
 struct OptionPreview::Candidate {
-    explicit Candidate(const LookChoice& choice) : settings(choice.settings)
+    Candidate(const LookChoice& choice, HBITMAP substitute) : settings(choice.settings)
     {
         normalFont.assign(choice.normalFont);
         toolFont.assign(choice.toolFont);
-        BuildSurfaces(settings, surfaces, TextureFailure::Substitute);
+        BuildSurfaces(settings, surfaces, TextureFailure::Substitute, substitute);
     }
     CaptionSettings settings;
     ui::Font normalFont;
@@ -20,8 +20,8 @@ struct OptionPreview::Candidate {
     const LookParts parts{&settings, &surfaces, &normalFont, &toolFont};
 };
 
-OptionPreview::OptionPreview(HWND timerWindow, LookChoice shownBefore, std::function<void()> show)
-    : timerWindow_(timerWindow), show_(std::move(show)), latest_(shownBefore), shownChoice_(std::move(shownBefore))
+OptionPreview::OptionPreview(HWND timerWindow, ProgramLook& look, LookChoice shownBefore, std::function<void()> show)
+    : timerWindow_(timerWindow), look_(look), show_(std::move(show)), latest_(shownBefore), shownChoice_(std::move(shownBefore))
 {
 }
 
@@ -54,8 +54,8 @@ void OptionPreview::showLatest()
     pace_.shown(GetTickCount());
     if (latest_ == shownChoice_)
         return;
-    auto next = std::make_unique<Candidate>(latest_);
-    ShowInstead(&next->parts);
+    auto next = std::make_unique<Candidate>(latest_, look_.substitute());
+    look_.showInstead(&next->parts);
     shown_ = std::move(next);  // the one before is read no more: nothing paints meanwhile
     shownChoice_ = latest_;
     previewed_ = true;
@@ -65,7 +65,7 @@ void OptionPreview::showLatest()
 bool OptionPreview::end()
 {
     KillTimer(timerWindow_, PreviewTimer);
-    ShowInstead(nullptr);
+    look_.showInstead(nullptr);
     shown_.reset();
     return std::exchange(previewed_, false);
 }

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "app/preview_pace.h"
-#include "painter/shown_look.h"
+#include "look/program_look.h"
 #include "settings/option_dialog.h"
 
 namespace lume {
@@ -21,9 +21,9 @@ constexpr UINT_PTR PreviewTimer = 3;
 
 class OptionPreview {
 public:
-    // `shownBefore` is the program's own look as the dialog opened; the
-    // timer goes to `timerWindow`.
-    OptionPreview(HWND timerWindow, LookChoice shownBefore, std::function<void()> show);
+    // Candidates are shown in place of `look`; `shownBefore` is its choice as
+    // the dialog opened; the timer goes to `timerWindow`.
+    OptionPreview(HWND timerWindow, ProgramLook& look, LookChoice shownBefore, std::function<void()> show);
     ~OptionPreview();
     OptionPreview(const OptionPreview&) = delete;
     OptionPreview& operator=(const OptionPreview&) = delete;
@@ -41,6 +41,7 @@ private:
     void showLatest();
 
     HWND timerWindow_;
+    ProgramLook& look_;
     std::function<void()> show_;
     PreviewPace pace_;
     LookChoice latest_;

@@ -2,9 +2,9 @@
 
 #include "core/window_filter.h"
 #include "hooklib/hook_protocol.h"
-#include "painter/painter.h"
-#include "painter/self_painting.h"
-#include "painter/window_program.h"
+#include "ui/handles.h"
+#include "window/window_program.h"
+#include "window/window_style.h"
 
 namespace lume {
 
@@ -24,37 +24,40 @@ void RestoreFrame(HWND window)
 {
     RECT frame{};
     GetWindowRect(window, &frame);
-    HRGN region = CreateRectRgnIndirect(&frame);
-    SendToRestore(window, WM_NCPAINT, reinterpret_cast<WPARAM>(region));
-    DeleteObject(region);
+    const ui::RegionHandle region(CreateRectRgnIndirect(&frame));
+    SendToRestore(window, WM_NCPAINT, reinterpret_cast<WPARAM>(region.get()));
     SendToRestore(window, WM_NCACTIVATE, GetForegroundWindow() == window ? 1 : 0);
 }
 
-} // namespace
-
-void SweepWindows(bool paint) { EnumWindows(SweepTopLevelProc, paint ? 1 : 0); }
-
-void RefreshCaption(HWND window, uint32_t style)
+BOOL CALLBACK SweepChildProc(HWND window, LPARAM painter)
 {
-    if (PaintsItsOwnCaption(window))
-        AskFrameRepaint(window);
-    else
-        PaintCaption(window, true, style);
+    if (const uint32_t style = StyleOf(window); IsSweptDescendant(style))
+        reinterpret_cast<OutsidePainter*>(painter)->refresh(window, style);
+    return TRUE;
 }
 
-BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint)
+BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM painter)
 {
     const uint32_t style = StyleOf(window);
     if (!IsSweepCandidate(style))
         return TRUE;
-    if (paint) {
-        RefreshCaption(window, style);
-        EnumChildWindows(window, SweepChildProc, 0);
-    } else {
-        RestoreFrame(window);
-    }
+    reinterpret_cast<OutsidePainter*>(painter)->refresh(window, style);
+    EnumChildWindows(window, SweepChildProc, painter);
     return TRUE;
 }
+
+BOOL CALLBACK RestoreTopLevelProc(HWND window, LPARAM)
+{
+    if (IsSweepCandidate(StyleOf(window)))
+        RestoreFrame(window);
+    return TRUE;
+}
+
+} // namespace
+
+void SweepWindows(OutsidePainter& painter) { EnumWindows(SweepTopLevelProc, reinterpret_cast<LPARAM>(&painter)); }
+
+void RestoreFrames() { EnumWindows(RestoreTopLevelProc, 0); }
 
 namespace {
 
@@ -92,12 +95,5 @@ BOOL CALLBACK UndoFrameProc(HWND window, LPARAM undoMessage)
 } // namespace
 
 void UndoFrameChanges() { EnumWindows(UndoFrameProc, RegisterWindowMessageA(UndoFrameMessageName)); }
-
-BOOL CALLBACK SweepChildProc(HWND window, LPARAM)
-{
-    if (const uint32_t style = StyleOf(window); IsSweptDescendant(style))
-        RefreshCaption(window, style);
-    return TRUE;
-}
 
 } // namespace lume

@@ -1,8 +1,9 @@
-// The sweep over every top-level window: paint each qualifying caption (and
+// The sweeps over every top-level window: paint each qualifying caption (and
 // its captioned descendants), or make each candidate redraw its own frame.
 #pragma once
 #include <windows.h>
 
+#include "fallback/outside_painter.h"
 #include "settings/exclusion_list.h"
 
 namespace lume {
@@ -10,12 +11,13 @@ namespace lume {
 // How long the restore sweep waits for each window's answer.
 constexpr UINT RestoreTimeoutMs = 200;
 
-// Paint mode: each caption in the present look, by the window's own thread
-// where the hook runs there (its frame's repaint is queued), else from here.
-void SweepWindows(bool paint);
+// Each caption in the present look, by the window's own thread where the
+// hook paints there (its frame's repaint is queued), else by `painter`.
+void SweepWindows(OutsidePainter& painter);
 
-// The window's caption in the present look, as the sweep gives it.
-void RefreshCaption(HWND window, uint32_t style);
+// Every candidate redraws its frame in the system's look, each window waited
+// for a moment at most.
+void RestoreFrames();
 
 // Every window of the listed programs redraws its frame, its descendants' too,
 // in the system's own look.
@@ -30,8 +32,5 @@ void RestoreFramesQueued();
 // asked and waited for a moment; one that does not answer keeps the change
 // until it is closed.
 void UndoFrameChanges();
-
-BOOL CALLBACK SweepTopLevelProc(HWND window, LPARAM paint);
-BOOL CALLBACK SweepChildProc(HWND window, LPARAM unused);
 
 } // namespace lume

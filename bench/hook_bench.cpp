@@ -17,7 +17,7 @@
 #include "bench/grid_captions.h"
 #include "bench/painter_setup.h"
 #include "hooklib/lumehook.h"
-#include "painter/look_source.h"
+#include "look/look_source.h"
 #include "publish/look_publisher.h"
 #include "tests/common/bmp_writer.h"
 #include "tests/win/win_test_support.h"
@@ -82,7 +82,7 @@ bench::Comparison MedianRound(const std::vector<double>& subject, const std::vec
 
 int Run()
 {
-    bench::SetUpPainter();
+    bench::Painting& painting = bench::SetUpPainter();
     // Each look by its name and texture file; none for the gradient.
     const std::pair<std::string, std::string> looks[] = {
         {"1x22 texture", WriteTexture(1, 22)}, {"20x12 texture", WriteTexture(20, 12)}, {"gradient", ""}};
@@ -106,12 +106,12 @@ int Run()
 
     LookPublisher publisher;
     auto publish = [&](int look) {
-        for (CaptionLook* group : {&Settings.Active, &Settings.Inactive}) {
+        for (CaptionLook* group : {&painting.settings.Active, &painting.settings.Inactive}) {
             group->Surface = looks[look].second.empty() ? SurfaceKind::Gradation : SurfaceKind::Texture;
             group->Texture = looks[look].second;
         }
-        BuildCaptionSurfaces();
-        publisher.publish(receiver, CurrentLookSource());
+        painting.look.buildSurfaces();
+        publisher.publish(receiver, painting.source());
     };
     // One message timed under the pass-through hook, then under lumehook with
     // `look` published, back to back.

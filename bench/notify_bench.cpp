@@ -14,14 +14,12 @@
 #include <string>
 #include <thread>
 
-#include "app/caption_notifications.h"
+#include "fallback/caption_notifications.h"
 #include "bench/bench_support.h"
 #include "bench/painter_setup.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
-#include "painter/painter.h"
-#include "painter/self_painting.h"
-#include "painter/surfaces.h"
+#include "look/surfaces.h"
 #include "settings/options_io.h"
 #include "settings/settings.h"
 #include "tests/win/test_settings.h"
@@ -40,7 +38,7 @@ public:
         notifications = std::make_unique<CaptionNotifications>(
             handle(),
             [this](HWND window, bool full) {
-                PaintCaption(window, full);
+                bench::ThePainting().painter.paint(window, full);
                 paints[window].push_back(bench::NowMicroseconds());
             },
             [] {});
@@ -175,7 +173,7 @@ int main()
     const bench::Comparison perNotification{bench::Median(handling), bench::Median(repaint)};
     bench::PrintRow("program's time per notification / WM_NCPAINT", perNotification, 0.05);
 
-    SelfPaintingOn = false;  // the rows below are of windows painted from outside
+    main.notifications->setHookPaints(false);  // the rows below are of windows painted from outside
 
     auto burst = [&](const char* name, const auto& send) {
         test::PumpUntilQuiet();

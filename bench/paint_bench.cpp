@@ -9,8 +9,7 @@
 
 #include "bench/bench_support.h"
 #include "bench/painter_setup.h"
-#include "painter/painter.h"
-#include "painter/surfaces.h"
+#include "look/surfaces.h"
 #include "settings/options_io.h"
 #include "settings/settings.h"
 #include "tests/win/test_settings.h"
@@ -21,7 +20,7 @@ using namespace lume;
 
 int main()
 {
-    bench::SetUpPainter();  // inactive: the gradient; active: the stripes
+    bench::Painting& painting = bench::SetUpPainter();  // inactive: the gradient; active: the stripes
 
     test::ChildProcess sample("\"" + test::SampleWindowsExe() + "\" --one BenchSample 100 100 400 300");
     HWND window = test::WaitForWindow(nullptr, "BenchSample");
@@ -35,9 +34,9 @@ int main()
         SendMessageTimeoutA(window, WM_NCPAINT, 1, 0, SMTO_BLOCK, 2000, &result);
     };
     for (int gradient = 0; gradient < 2; ++gradient) {
-        Settings.Inactive.Surface = gradient ? SurfaceKind::Gradation : SurfaceKind::Texture;
-        BuildCaptionSurfaces();
-        bench::Comparison c = bench::CompareMedians(15, 40, [&] { PaintCaption(window, true); }, systemRepaint);
+        painting.settings.Inactive.Surface = gradient ? SurfaceKind::Gradation : SurfaceKind::Texture;
+        painting.look.buildSurfaces();
+        bench::Comparison c = bench::CompareMedians(15, 40, [&] { painting.painter.paint(window, true); }, systemRepaint);
         // The painting from outside, kept for windows no hook reaches: no target.
         bench::PrintFigure(gradient ? "outside: PaintCaption (gradient) / WM_NCPAINT"
                                     : "outside: PaintCaption (texture) / WM_NCPAINT",
@@ -56,7 +55,7 @@ int main()
         char name[16];
         GetClassNameA(window, name, sizeof name);
     });
-    perCall("ComputeCaptionLayout (3 queries)", [&] { ComputeCaptionLayout(window, style); });
+    perCall("ComputeCaptionLayout (3 queries)", [&] { painting.painter.layoutOf(window); });
     perCall("GetWindowTextW", [&] {
         wchar_t text[257];
         GetWindowTextW(window, text, 257);
@@ -87,7 +86,7 @@ int main()
     });
     // The title as the painter draws it: UTF-16, through ExtTextOutW.
     perCall("compose: 2 ExtTextOutW in memory (no server)", [&] {
-        HGDIOBJ previous = SelectObject(memory, NormalFont->handle());
+        HGDIOBJ previous = SelectObject(memory, painting.look.options.normalFont.handle());
         SetBkMode(memory, TRANSPARENT);
         RECT clip{4, 4, 340, 23};
         ExtTextOutW(memory, 9, 7, ETO_CLIPPED, &clip, L"BenchSample", 11, nullptr);

@@ -14,7 +14,7 @@
 #include "bench/grid_captions.h"
 #include "bench/painter_setup.h"
 #include "hooklib/lumehook.h"
-#include "painter/look_source.h"
+#include "look/look_source.h"
 #include "publish/look_publisher.h"
 
 using namespace lume;
@@ -28,7 +28,8 @@ constexpr double FrameMicroseconds = 16000;
 // shadow alike, so that any point of a caption tells which look it shows.
 LookChoice OneColour(COLORREF colour)
 {
-    LookChoice choice{Settings, NormalFont->attributes(), ToolFont->attributes()};
+    const bench::Painting& painting = bench::ThePainting();
+    LookChoice choice{painting.settings, painting.look.options.normalFont.attributes(), painting.look.options.toolFont.attributes()};
     for (CaptionLook* look : {&choice.settings.Active, &choice.settings.Inactive})
         *look = {SurfaceKind::Gradation, "", colour, colour, colour, colour, look->LED};
     return choice;
@@ -46,7 +47,7 @@ void Drain()
 int main()
 {
     const SurfaceKind gradient = SurfaceKind::Gradation;
-    bench::SetUpPainter(&gradient);
+    bench::Painting& painting = bench::SetUpPainter(&gradient);
     test::ChildProcess samples("\"" + test::SampleWindowsExe() + "\" --grid " + std::to_string(Windows));
     const std::vector<HWND> windows = bench::GridWindows(Windows);
     if (windows.empty())
@@ -59,8 +60,8 @@ int main()
         return 1;
     LookPublisher look;
     auto show = [&] {
-        look.publish(main, CurrentLookSource());
-        SweepWindows(true);
+        look.publish(main, painting.source());
+        SweepWindows(painting.painter);
     };
     show();
     test::SyncWith(windows.front());
@@ -74,7 +75,7 @@ int main()
         const LookChoice choice = OneColour(colour);
         {
             // A dialog's preview of one choice, from the choice until every caption shows it.
-            OptionPreview preview(main, before, show);
+            OptionPreview preview(main, painting.look, before, show);
             const double start = bench::NowMicroseconds();
             preview.choose(choice);
             choices.push_back(bench::WaitUntilShown(points, colour, true, start));

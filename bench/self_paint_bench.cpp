@@ -11,7 +11,7 @@
 #include "bench/painter_setup.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
-#include "painter/look_source.h"
+#include "look/look_source.h"
 #include "publish/look_publisher.h"
 
 using namespace lume;
@@ -43,7 +43,7 @@ Usage UsageNow()
 
 int main()
 {
-    bench::SetUpPainter();
+    bench::Painting& painting = bench::SetUpPainter();
 
     // A window of this thread, and the program's main window named in the record.
     WNDCLASSW plainClass{};
@@ -100,9 +100,9 @@ int main()
 
     LookPublisher look;
     for (SurfaceKind kind : {SurfaceKind::Texture, SurfaceKind::Gradation}) {
-        Settings.Active.Surface = Settings.Inactive.Surface = kind;
-        BuildCaptionSurfaces();
-        look.publish(receiver, CurrentLookSource());
+        painting.settings.Active.Surface = painting.settings.Inactive.Surface = kind;
+        painting.look.buildSurfaces();
+        look.publish(receiver, painting.source());
         // As a real window is told its look when it is activated, which the
         // hook remembers: a paint then need not ask who is in front.
         hookAfter(WM_NCACTIVATE, window);

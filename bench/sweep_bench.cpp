@@ -13,9 +13,8 @@
 #include "bench/grid_captions.h"
 #include "bench/painter_setup.h"
 #include "hooklib/lumehook.h"
-#include "painter/look_source.h"
-#include "painter/painter.h"
-#include "painter/surfaces.h"
+#include "look/look_source.h"
+#include "look/surfaces.h"
 #include "publish/look_publisher.h"
 #include "settings/settings.h"
 #include "tests/win/win_test_support.h"
@@ -25,8 +24,8 @@ using namespace lume;
 int main()
 {
     const SurfaceKind gradient = SurfaceKind::Gradation;
-    bench::SetUpPainter(&gradient);
-    Settings.Inactive.Surface = SurfaceKind::Gradation;
+    bench::Painting& painting = bench::SetUpPainter(&gradient);
+    painting.settings.Inactive.Surface = SurfaceKind::Gradation;
 
     test::ChildProcess samples("\"" + test::SampleWindowsExe() + "\" --grid 100");
     const std::vector<HWND> windows = bench::GridWindows(100);
@@ -51,18 +50,18 @@ int main()
     for (int round = 0; round < 7; ++round) {
         // Each round a look of one colour, another than the round before.
         const COLORREF colour = round % 2 ? RGB(40, 180, 60) : RGB(190, 40, 50);
-        for (CaptionLook* group : {&Settings.Active, &Settings.Inactive})
+        for (CaptionLook* group : {&painting.settings.Active, &painting.settings.Inactive})
             group->Left = group->Right = colour;
-        BuildCaptionSurfaces();
+        painting.look.buildSurfaces();
         const double start = bench::NowMicroseconds();
-        look.publish(receiver, CurrentLookSource());
-        SweepWindows(true);
+        look.publish(receiver, painting.source());
+        SweepWindows(painting.painter);
         asking.push_back(bench::NowMicroseconds() - start);
         shown.push_back(bench::WaitUntilShown(points, colour, true, start));
         // The system's look back, the same way: the look withdrawn, the frames asked for.
         const double back = bench::NowMicroseconds();
         look.withdraw();
-        SweepWindows(true);
+        SweepWindows(painting.painter);
         restored.push_back(bench::WaitUntilShown(points, colour, false, back));
     }
     DestroyDLLInst();

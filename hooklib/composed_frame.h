@@ -7,7 +7,7 @@
 #pragma once
 #include <windows.h>
 
-#include "compose/published_look.h"
+#include "publish/published_look.h"
 
 namespace lume {
 

@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "compose/caption_paint.h"
-#include "compose/published_look.h"
+#include "publish/published_look.h"
 
 namespace lume {
 

@@ -1,11 +1,11 @@
 // The bytes of a published look, as the program writes them into the section
-// it hands to the hook library (the format is in compose/published_look.h).
+// it hands to the hook library (the format and its reader are in published_look.h).
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "compose/published_look.h"
+#include "publish/published_look.h"
 
 namespace lume {
 

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <utility>
 #include <vector>
 
 #include "core/user_error.h"
@@ -14,11 +13,6 @@
 
 namespace lume {
 
-CaptionSettings Settings;
-std::unique_ptr<ui::Font> NormalFont;
-std::unique_ptr<ui::Font> ToolFont;
-ExclusionList ExcludedPrograms;
-
 namespace {
 
 [[noreturn]] void CannotWrite(const std::string& path)
@@ -28,9 +22,9 @@ namespace {
     throw UserError(message);
 }
 
-void SaveExclusions(const std::string& path)
+void SaveExclusions(const std::string& path, const ExclusionList& excluded)
 {
-    const ExclusionWrites writes = WritesForExclusions(ExcludedPrograms, ProfileKeys(path, ExcludeSection));
+    const ExclusionWrites writes = WritesForExclusions(excluded, ProfileKeys(path, ExcludeSection));
     if (writes.eraseSection && !WriteProfileValue(path, ExcludeSection, nullptr, nullptr))
         CannotWrite(path);
     // The dialog lets in only names that cp932 holds.
@@ -69,47 +63,49 @@ bool FileExists(const std::string& path) { return FileExistsAt(ui::Widened(path)
 
 void FirstRunNotice() { ui::MessageBoxCp932(nullptr, texts::FirstRunNotice, texts::ProgramCaption, MB_OK); }
 
-void LoadOptions()
+void LoadOptions(ProgramOptions& options)
 {
     if (const std::optional<std::string> path = OptionsFilePath())
-        return LoadOptionsFrom(*path);
+        return LoadOptionsFrom(*path, options);
     // No file to read: the defaults, and the reason.
-    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); }, Settings,
-                NormalFont->attributes(), ToolFont->attributes(), ui::ScreenPixelsPerInch());
-    ExcludedPrograms = ExclusionList();
+    ReadOptions([](const char*, const char*, const char* fallback) { return std::string(fallback); },
+                options.caption, options.normalFont.attributes(), options.toolFont.attributes(),
+                ui::ScreenPixelsPerInch());
+    options.excluded = ExclusionList();
     throw UserError(texts::OptionsFileUnnamed);
 }
 
-void LoadOptionsFrom(const std::string& path)
+void LoadOptionsFrom(const std::string& path, ProgramOptions& options)
 {
     if (!FileExists(path))
         FirstRunNotice();
     auto read = [&](const char* section, const char* key, const char* fallback) {
         return ProfileValue(path, section, key, fallback);
     };
-    ReadOptions(read, Settings, NormalFont->attributes(), ToolFont->attributes(), ui::ScreenPixelsPerInch());
-    ExcludedPrograms = ReadExclusions(ProfileKeys(path, ExcludeSection), [&](const std::string& key) {
+    ReadOptions(read, options.caption, options.normalFont.attributes(), options.toolFont.attributes(),
+                ui::ScreenPixelsPerInch());
+    options.excluded = ReadExclusions(ProfileKeys(path, ExcludeSection), [&](const std::string& key) {
         return std::u16string(ui::AsUtf16(ui::Widened(ProfileValue(path, ExcludeSection, key.c_str(), ""))));
     });
 }
 
-void SaveOptions()
+void SaveOptions(const ProgramOptions& options)
 {
     const std::optional<std::string> path = OptionsFilePath();
     if (!path)
         throw UserError(texts::OptionsFileUnnamed);
-    SaveOptionsTo(*path);
+    SaveOptionsTo(*path, options);
 }
 
-void SaveOptionsTo(const std::string& path)
+void SaveOptionsTo(const std::string& path, const ProgramOptions& options)
 {
     auto write = [&](const char* section, const char* key, const std::string& value) {
         return WriteProfileValue(path, section, key, value.c_str());
     };
-    if (WriteOptions(write, Settings, std::as_const(*NormalFont).attributes(), std::as_const(*ToolFont).attributes(),
+    if (WriteOptions(write, options.caption, options.normalFont.attributes(), options.toolFont.attributes(),
                      ui::ScreenPixelsPerInch()))
         CannotWrite(path);
-    SaveExclusions(path);  // after [Common]
+    SaveExclusions(path, options.excluded);  // after [Common]
 }
 
 } // namespace lume

@@ -1,7 +1,6 @@
 // The program's settings: the one record, the two caption font objects, and
 // the options file next to the program that keeps them.
 #pragma once
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,16 +10,17 @@
 
 namespace lume {
 
-// The program-wide record: filled by LoadOptions, replaced by the options
-// dialog, read by the painter.
-extern CaptionSettings Settings;
-// The caption fonts of normal and tool windows; they exist from the main
-// window's creation to its destruction.
-extern std::unique_ptr<ui::Font> NormalFont;
-extern std::unique_ptr<ui::Font> ToolFont;
-// The programs whose windows are never painted; loaded and saved with the
-// settings, in a section of its own, and edited on the dialog's last page.
-extern ExclusionList ExcludedPrograms;
+// What the options file keeps: filled by LoadOptions, replaced by the
+// options dialog on OK, written by SaveOptions.
+struct ProgramOptions {
+    CaptionSettings caption;
+    // The caption fonts of normal and tool windows.
+    ui::Font normalFont;
+    ui::Font toolFont;
+    // The programs whose windows are never painted: a section of its own,
+    // edited on the dialog's exclusion page.
+    ExclusionList excluded;
+};
 
 // The program file's path with its extension replaced by ".ini", as cp932
 // text (a folder outside cp932 by its short path); nothing when it has none.
@@ -29,15 +29,15 @@ std::optional<std::string> OptionsFilePath();
 // Reads every key (the first-run notice first when there is no file), then
 // the exclusion list; never creates or writes the file. Without a path for
 // the file, the defaults, then UserError(texts::OptionsFileUnnamed).
-void LoadOptions();
-void LoadOptionsFrom(const std::string& path);
+void LoadOptions(ProgramOptions& options);
+void LoadOptionsFrom(const std::string& path, ProgramOptions& options);
 
 // Writes every key in order, then the exclusion list (keys renumbered from
 // 1, the rest of its section removed); a failed write stops there and raises
 // UserError("<path> に書き込めません"); with no path for the file,
 // UserError(texts::OptionsFileUnnamed). The record is left as it is.
-void SaveOptions();
-void SaveOptionsTo(const std::string& path);
+void SaveOptions(const ProgramOptions& options);
+void SaveOptionsTo(const std::string& path, const ProgramOptions& options);
 
 // Modal, no owner window: the welcome text, until the user closes it.
 void FirstRunNotice();

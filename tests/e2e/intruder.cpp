@@ -19,7 +19,7 @@
 #include <cstring>
 #include <string>
 
-#include "compose/published_look.h"
+#include "publish/published_look.h"
 #include "hooklib/hook_protocol.h"
 
 using namespace lume;

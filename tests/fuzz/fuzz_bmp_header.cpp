@@ -1,7 +1,7 @@
 // The BMP header checks on any bytes: whatever they accept, the file holds.
 #include <algorithm>
 
-#include "painter/bmp_header.h"
+#include "look/bmp_header.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "compose/caption_composition.h"
-#include "compose/published_look.h"
+#include "publish/published_look.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

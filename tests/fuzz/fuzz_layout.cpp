@@ -3,7 +3,7 @@
 #include "compose/caption_drawing.h"
 #include "compose/caption_layout.h"
 #include "settings/caption_settings.h"
-#include "painter/child_clip.h"
+#include "fallback/child_clip.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,6 +1,6 @@
 // The hook's classification, the coalescing loop and the sweep filters on
 // random inputs.
-#include "app/coalescing.h"
+#include "fallback/coalescing.h"
 #include "core/window_filter.h"
 #include "hooklib/classify.h"
 #include "tests/fuzz/fuzz_input.h"

@@ -2,8 +2,8 @@
 // schedule and the exclusion list's rules on random inputs.
 #include <algorithm>
 
-#include "app/settle_schedule.h"
-#include "app/uncovered_area.h"
+#include "fallback/settle_schedule.h"
+#include "fallback/uncovered_area.h"
 #include "settings/exclusion_list.h"
 #include "tests/fuzz/fuzz_input.h"
 

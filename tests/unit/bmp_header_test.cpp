@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "painter/bmp_header.h"
+#include "look/bmp_header.h"
 #include "tests/common/bmp_writer.h"
 
 using namespace lume;

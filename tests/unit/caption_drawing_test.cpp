@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/win_constants.h"
-#include "painter/bmp_header.h"
+#include "look/bmp_header.h"
 #include "compose/caption_drawing.h"
 
 using namespace lume;

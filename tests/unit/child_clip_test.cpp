@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "painter/child_clip.h"
+#include "fallback/child_clip.h"
 
 using namespace lume;
 

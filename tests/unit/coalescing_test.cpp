@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/coalescing.h"
+#include "fallback/coalescing.h"
 
 using namespace lume;
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/settle_schedule.h"
-#include "app/uncovered_area.h"
+#include "fallback/settle_schedule.h"
+#include "fallback/uncovered_area.h"
 
 using namespace lume;
 

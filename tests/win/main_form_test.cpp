@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "app/main_form.h"
-#include "painter/self_painting.h"
 #include "hooklib/hook_protocol.h"
 #include "tests/win/win_test_support.h"
 #include "ui/application.h"
@@ -70,8 +69,7 @@ TEST_F(MainFormTest, SessionEndInsideAHandlerFreesNothingInUse)
     // Inside the coalescing of a run of notifications, where captions are
     // painted from here: the session's end is sent from another thread while
     // this one is busy, so the handler's first look at its queue lets it in.
-    SelfPaintingOn = false;
-    auto form = std::make_unique<TFrmMain>();
+    auto form = std::make_unique<TFrmMain>(MendsWithout("selfpaint"));
     HWND window = NewCaptioned("Notified", 100);
     for (int i = 0; i < 2; ++i)
         PostMessageA(form->handle(), UM_CAPTIONCHANGED, WM_SETTEXT, reinterpret_cast<LPARAM>(window));
@@ -86,7 +84,6 @@ TEST_F(MainFormTest, SessionEndInsideAHandlerFreesNothingInUse)
     EXPECT_FALSE(KillTimer(main, SettleTimer)) << "a repaint was scheduled after the end";
     EXPECT_TRUE(TakeQuit()) << "the message loop goes on after the session's end";
     form.reset();
-    SelfPaintingOn = true;
 
     // Inside the options dialog, showing a choice, which is then closed with OK.
     form = std::make_unique<TFrmMain>();

@@ -9,9 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/caption_notifications.h"
+#include "fallback/caption_notifications.h"
 #include "hooklib/hook_protocol.h"
-#include "painter/self_painting.h"
 #include "tests/win/win_test_support.h"
 #include "ui/form.h"
 
@@ -30,11 +29,11 @@ public:
     // Where captions are painted from here: a window the hook does not reach.
     explicit TestMainWindow(bool settle)
     {
-        SelfPaintingOn = false;
         createWindow("LumeNotificationsTest", "", WS_POPUP, 0, nullptr);
         notifications = std::make_unique<CaptionNotifications>(
             handle(), [this](HWND window, bool full) { paints.push_back({window, full}); }, [this] { ++sweeps; },
             settle);
+        notifications->setHookPaints(false);
     }
     std::unique_ptr<CaptionNotifications> notifications;
     std::vector<Paint> paints;
@@ -90,10 +89,10 @@ TEST(CaptionNotifications, CoalescingOnTheRealQueue)
     EXPECT_EQ(HandleFirst(main, {{C, w}}), Queue{});
     EXPECT_EQ(main.paints.size(), 2u);
     // Where the windows paint their own captions, a notification asks nothing.
-    SelfPaintingOn = true;
+    main.notifications->setHookPaints(true);
     EXPECT_EQ(HandleFirst(main, {{C, w}, {C, w}}), (Queue{{C, w}}));
     EXPECT_EQ(main.paints.size(), 2u);
-    SelfPaintingOn = false;
+    main.notifications->setHookPaints(false);
     DestroyWindow(w);
     DestroyWindow(x);
 }

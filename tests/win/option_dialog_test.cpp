@@ -120,21 +120,21 @@ protected:
     static void SetUpTestSuite()
     {
         ui::Application::instance().initialize(GetModuleHandleA(nullptr));
-        NormalFont = std::make_unique<ui::Font>();
-        ToolFont = std::make_unique<ui::Font>();
     }
     Script script_;
+    ui::Font normalFont_;
+    ui::Font toolFont_;
 };
 
 TEST_F(OptionDialogTest, FillAndCopyBackGiveTheSameRecord)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     CaptionSettings settings = Distinct();
-    NormalFont->setFace("Normal Face");
-    NormalFont->setStyle(ui::FontBold);
-    ToolFont->setFace("Tool Face");
-    ToolFont->setSize(13);
-    dialog.Fill(settings, *NormalFont, *ToolFont);
+    normalFont_.setFace("Normal Face");
+    normalFont_.setStyle(ui::FontBold);
+    toolFont_.setFace("Tool Face");
+    toolFont_.setSize(13);
+    dialog.Fill(settings, normalFont_, toolFont_);
     EXPECT_EQ(dialog.swatchColor("PnlActLED"), RGB(5, 5, 5));
     EXPECT_FALSE(IsWindowEnabled(dialog.control("BtnActLED")));
     EXPECT_FALSE(IsWindowVisible(dialog.control("ChkBoxSBNoCust")));
@@ -144,14 +144,14 @@ TEST_F(OptionDialogTest, FillAndCopyBackGiveTheSameRecord)
     ui::Font normal, tool;
     dialog.CopyBack(back, normal, tool);
     EXPECT_EQ(back, settings);
-    EXPECT_EQ(normal.attributes(), NormalFont->attributes());
-    EXPECT_EQ(tool.attributes(), ToolFont->attributes());
+    EXPECT_EQ(normal.attributes(), normalFont_.attributes());
+    EXPECT_EQ(tool.attributes(), toolFont_.attributes());
 }
 
 TEST_F(OptionDialogTest, PicksConfirmedAndCancelled)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
-    dialog.Fill(Distinct(), *NormalFont, *ToolFont);
+    dialog.Fill(Distinct(), normalFont_, toolFont_);
     dialog.UpdateFontLabels();
     const std::string styleBefore = dialog.text("LblFontStyleNormal");
 
@@ -181,7 +181,7 @@ TEST_F(OptionDialogTest, PicksConfirmedAndCancelled)
 TEST_F(OptionDialogTest, SpinEditsAndTheModalEnds)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
-    dialog.Fill(Distinct(), *NormalFont, *ToolFont);
+    dialog.Fill(Distinct(), normalFont_, toolFont_);
     HWND shadow = dialog.control("SpinEdtShadow");
 
     // Opens on the first page; Esc, the close box and CANCEL give Cancel, Enter gives OK.
@@ -215,7 +215,7 @@ TEST_F(OptionDialogTest, SpinEditsAndTheModalEnds)
 TEST_F(OptionDialogTest, EnterInTheNameBoxAddsTheName)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
-    dialog.Fill(Distinct(), *NormalFont, *ToolFont);
+    dialog.Fill(Distinct(), normalFont_, toolFont_);
     dialog.FillExclusions({});
     HWND edit = dialog.control("EdtExclude");
     // Enter there adds the name, quotes dropped, and the dialog stays; Esc then cancels it.
@@ -243,7 +243,7 @@ TEST_F(OptionDialogTest, ATexturePathTheFileCannotHoldIsRefused)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     const CaptionSettings settings = Distinct();
-    dialog.Fill(settings, *NormalFont, *ToolFont);
+    dialog.Fill(settings, normalFont_, toolFont_);
     SetWindowTextW(dialog.control("EdtActTexture"), L"C:\\없음\\x.bmp");  // no such file: no short path
     // The message, read and answered from another thread.
     auto shown = std::async(std::launch::async, [] {
@@ -257,7 +257,7 @@ TEST_F(OptionDialogTest, ATexturePathTheFileCannotHoldIsRefused)
         return text;
     });
     CaptionSettings back = settings;
-    dialog.CopyBack(back, *NormalFont, *ToolFont);
+    dialog.CopyBack(back, normalFont_, toolFont_);
     EXPECT_EQ(back.Active.Texture, settings.Active.Texture) << "the old value is kept";
     EXPECT_EQ(shown.get(), ui::Widened(std::string(texts::NotInOptionsFile) + "."));
 }
@@ -266,8 +266,8 @@ TEST_F(OptionDialogTest, EachPageShowsItsOwnContents)
 {
     TDlgOption dialog(nullptr, ScriptedPickers(script_));
     CaptionSettings settings;
-    LoadDefaultSettings(settings, *NormalFont, *ToolFont);
-    dialog.Fill(settings, *NormalFont, *ToolFont);
+    LoadDefaultSettings(settings, normalFont_, toolFont_);
+    dialog.Fill(settings, normalFont_, toolFont_);
     dialog.UpdateFontLabels();
     std::vector<Capture> pages;
     ShowModalWhile(dialog, [&] {
@@ -342,8 +342,9 @@ TEST_F(OptionDialogTest, TextureErrorAfterOkStillEndsTheDialog)
     }
     EXPECT_TRUE(form->TskMenu().item(ItemOption).enabled);
     EXPECT_EQ(FindWindowA("TDlgOption", nullptr), nullptr);
-    EXPECT_EQ(Settings.Active.Texture, notBitmap) << "the settings were replaced before the error";
-    Settings.Active.Surface = SurfaceKind::Gradation;  // so that the shut-down does not meet it again
+    CaptionSettings& settings = form->Look().options.caption;
+    EXPECT_EQ(settings.Active.Texture, notBitmap) << "the settings were replaced before the error";
+    settings.Active.Surface = SurfaceKind::Gradation;  // so that the shut-down does not meet it again
     form.reset();
     DeleteFileA(notBitmap.c_str());
     DeleteFileA(ini.c_str());

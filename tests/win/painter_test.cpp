@@ -14,15 +14,16 @@
 #include "core/user_error.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
-#include "painter/look_source.h"
+#include "look/look_source.h"
 #include "publish/look_publisher.h"
-#include "painter/bitmap_file.h"
+#include "look/bitmap_file.h"
 #include "compose/caption_composition.h"
-#include "painter/caption_dc.h"
+#include "fallback/caption_dc.h"
 #include "compose/caption_drawing.h"
-#include "painter/composition_bitmap.h"
-#include "painter/painter.h"
-#include "painter/surfaces.h"
+#include "fallback/composition_bitmap.h"
+#include "fallback/outside_painter.h"
+#include "look/program_look.h"
+#include "look/surfaces.h"
 #include "resources/texts.h"
 #include "settings/options_io.h"
 #include "settings/settings.h"
@@ -61,29 +62,38 @@ std::map<std::pair<int, int>, Color> Rasterize(const std::vector<LineSegment>& l
     return pixels;
 }
 
+// The program's look, its metrics and the painter from outside, for one test suite.
+struct PainterWorld {
+    ProgramLook look;
+    FrameMetrics metrics;
+    OutsidePainter painter{nullptr, Mends{}, metrics, [this] { return look.shown(); }, [] {}};
+};
+
 class PainterTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        NormalFont = std::make_unique<ui::Font>();
-        ToolFont = std::make_unique<ui::Font>();
-        Surfaces = std::make_unique<CaptionSurfaces>();
-        SetSubstituteTexture(LoadBitmapA(GetModuleHandleA(nullptr), "SUBSTITUTE"));
-        UpdateCaptionMetrics();
+        world_ = std::make_unique<PainterWorld>();
+        world_->look.setSubstitute(LoadBitmapA(GetModuleHandleA(nullptr), "SUBSTITUTE"));
+        world_->metrics.update();
     }
-    static void TearDownTestSuite()
-    {
-        Surfaces.reset();
-        NormalFont.reset();
-        ToolFont.reset();
-    }
+    static void TearDownTestSuite() { world_.reset(); }
 
     void SetUp() override
     {
         SetCursorPos(1010, 740);
-        LoadDefaultSettings(Settings, *NormalFont, *ToolFont);
-        BuildCaptionSurfaces();
+        LoadDefaultSettings(settings_, world_->look.options.normalFont, world_->look.options.toolFont);
+        buildSurfaces();
     }
+
+    void buildSurfaces() { world_->look.buildSurfaces(); }
+    const CaptionSurfaces& surfaces() const { return world_->look.surfaces(); }
+    void paint(HWND window, bool fullRepaint) { world_->painter.paint(window, fullRepaint); }
+    CaptionLayout layoutOf(HWND window) { return world_->painter.layoutOf(window); }
+    LookSource lookSource() const { return LookSourceOf(world_->look.shown(), world_->metrics.system()); }
+
+    static inline std::unique_ptr<PainterWorld> world_;
+    CaptionSettings& settings_ = world_->look.options.caption;
 
     // A sample window of its own process; the title empty unless given.
     HWND StartSample(const std::string& title, const std::string& extra = "", int x = 100, int y = 100)
@@ -100,12 +110,12 @@ protected:
     // Makes both looks the same, so that whether the sample is active does not matter.
     void BothLooks(SurfaceKind surface)
     {
-        Settings.Active.Surface = Settings.Inactive.Surface = surface;
-        Settings.Active.Left = Settings.Inactive.Left = RgbColor(0, 0, 0);
-        Settings.Active.Right = Settings.Inactive.Right = RgbColor(255, 255, 255);
-        Settings.Active.Letter = Settings.Inactive.Letter = Red;
-        Settings.Active.Shadow = Settings.Inactive.Shadow = Green;
-        BuildCaptionSurfaces();
+        settings_.Active.Surface = settings_.Inactive.Surface = surface;
+        settings_.Active.Left = settings_.Inactive.Left = RgbColor(0, 0, 0);
+        settings_.Active.Right = settings_.Inactive.Right = RgbColor(255, 255, 255);
+        settings_.Active.Letter = settings_.Inactive.Letter = Red;
+        settings_.Active.Shadow = settings_.Inactive.Shadow = Green;
+        buildSurfaces();
     }
 
     std::vector<std::unique_ptr<ChildProcess>> samples_;
@@ -115,10 +125,10 @@ TEST_F(PainterTest, WorkedExampleEdgesAndGrooves)
 {
     HWND window = StartSample("EdgeSample");
     CaptureSettled(window);
-    const CaptionLayout layout = ComputeCaptionLayout(window);
+    const CaptionLayout layout = layoutOf(window);
     ASSERT_EQ(layout.WindowBox, (Rect{0, 0, 399, 299}));
     ASSERT_EQ(layout.CaptionRect.right, 400 - layout.FrameX);
-    PaintCaption(window, true);
+    paint(window, true);
     Capture painted = CaptureWindow(window);
 
     const EdgeLines edges = CaptionEdgeLines(layout.CaptionRect);
@@ -138,8 +148,8 @@ TEST_F(PainterTest, GradientColumnsStretchedOverTheCaption)
     HWND window = StartSample("GradientSample");
     SetWindowTextA(window, "");
     CaptureSettled(window);
-    const CaptionLayout layout = ComputeCaptionLayout(window);
-    PaintCaption(window, true);
+    const CaptionLayout layout = layoutOf(window);
+    paint(window, true);
     Capture painted = CaptureWindow(window);
 
     const Rect& caption = layout.CaptionRect;
@@ -166,8 +176,8 @@ TEST_F(PainterTest, TextureTilesRepeatFromTheCaptionsLeft)
     HWND window = StartSample("TextureSample");
     SetWindowTextA(window, "");
     CaptureSettled(window);
-    const CaptionLayout layout = ComputeCaptionLayout(window);
-    PaintCaption(window, true);
+    const CaptionLayout layout = layoutOf(window);
+    paint(window, true);
     Capture painted = CaptureWindow(window);
     const Rect& caption = layout.CaptionRect;
     int checked = 0;
@@ -183,11 +193,11 @@ TEST_F(PainterTest, TextureTilesRepeatFromTheCaptionsLeft)
 TEST_F(PainterTest, DefaultSurfaceKeepsTheSystemBackgroundAndTextStaysInItsClip)
 {
     BothLooks(SurfaceKind::Default);
-    Settings.Common.ShadowShift = 2;
+    settings_.Common.ShadowShift = 2;
     HWND window = StartSample("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
     Capture system = CaptureSettled(window);
-    const CaptionLayout layout = ComputeCaptionLayout(window);
-    PaintCaption(window, true);
+    const CaptionLayout layout = layoutOf(window);
+    paint(window, true);
     Capture painted = CaptureWindow(window);
 
     const Rect clip = CaptionTextClip(layout);
@@ -217,8 +227,8 @@ TEST_F(PainterTest, ButtonStripRepaintLeavesTheRestOfTheCaption)
     BothLooks(SurfaceKind::Gradation);
     HWND window = StartSample("StripSample");
     Capture system = CaptureSettled(window);
-    const CaptionLayout layout = ComputeCaptionLayout(window);
-    PaintCaption(window, false);
+    const CaptionLayout layout = layoutOf(window);
+    paint(window, false);
     Capture painted = CaptureWindow(window);
     const Rect& caption = layout.CaptionRect;
     for (int y = caption.top; y < caption.bottom; ++y)
@@ -242,22 +252,22 @@ TEST_F(PainterTest, ProtectedButtonsUntouchedOthersPaintedOver)
                 changed += painted.at(x, y) != system.at(x, y);
         return changed;
     };
-    CaptionLayout layout = ComputeCaptionLayout(window);
-    PaintCaption(window, true);
+    CaptionLayout layout = layoutOf(window);
+    paint(window, true);
     Capture painted = CaptureWindow(window);
     EXPECT_EQ(buttonChanged(painted, layout.CloseButtonRect), 0);
     EXPECT_EQ(buttonChanged(painted, layout.MaxButtonRect), 0);
     EXPECT_EQ(buttonChanged(painted, layout.MinButtonRect), 0);
 
-    Settings.Common.NoButtons = true;
-    PaintCaption(window, true);
+    settings_.Common.NoButtons = true;
+    paint(window, true);
     painted = CaptureWindow(window);
     EXPECT_EQ(buttonChanged(painted, layout.CloseButtonRect), 0);
     EXPECT_GT(buttonChanged(painted, layout.MaxButtonRect), 100);
     EXPECT_GT(buttonChanged(painted, layout.MinButtonRect), 100);
 
-    Settings.Common.NoCloseButton = true;
-    PaintCaption(window, true);
+    settings_.Common.NoCloseButton = true;
+    paint(window, true);
     painted = CaptureWindow(window);
     EXPECT_GT(buttonChanged(painted, layout.CloseButtonRect), 100);
 }
@@ -267,11 +277,11 @@ TEST_F(PainterTest, AWindowMovedBeforeItsPaintGetsItsCaptionAndNothingElse)
     // The window moves between its layout and the DC its caption is put on, as
     // one dragged every few milliseconds does; all the DC allows is filled.
     HWND window = StartSample("MovedSample");
-    const CaptionLayout layout = ComputeCaptionLayout(window);
+    const CaptionLayout layout = layoutOf(window);
     SetWindowPos(window, nullptr, 63, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     const Capture system = CaptureSettled(window);
     {
-        ui::WindowDc dc = CaptionDc(window, layout, true, true);
+        ui::WindowDc dc = CaptionDc(window, layout, true, true, true);
         ASSERT_TRUE(dc);
         ui::GdiObject<HBRUSH> magenta(CreateSolidBrush(RGB(255, 0, 255)));
         const RECT all{0, 0, 400, 300};
@@ -327,7 +337,7 @@ TEST_F(PainterTest, SystemCloseBoxesKeepEveryPixelAtTheDesktopsDpi)
         int boxLeft = boxRight;
         while (boxLeft > 200 && marked(boxLeft - 1))
             --boxLeft;
-        PaintCaption(window, true);
+        paint(window, true);
         const Capture painted = CaptureWindow(window);
         int changed = 0, box = 0;
         for (int x = boxLeft; x <= boxRight; ++x)
@@ -350,7 +360,7 @@ TEST_F(PainterTest, TtyClassIsNeverPainted)
     for (const char* className : {"TTY", "ttyx", "tty"}) {
         HWND window = StartSample(std::string("Class_") + className, std::string("--class ") + className);
         Capture system = CaptureSettled(window);
-        PaintCaption(window, true);
+        paint(window, true);
         Capture painted = CaptureWindow(window);
         EXPECT_EQ(painted == system, std::string(className) == "tty") << className;
         samples_.clear();
@@ -368,7 +378,7 @@ TEST_F(PainterTest, HiddenWindowIsNotTouched)
     RECT area;
     GetWindowRect(window, &area);
     Capture before = CaptureScreenSettled(area);
-    PaintCaption(window, true);
+    paint(window, true);
     EXPECT_TRUE(CaptureScreen(area) == before);
 }
 
@@ -397,7 +407,7 @@ TEST_F(PainterTest, WindowHiddenBetweenTheStartOfAPaintAndItsBlitGetsNoPixels)
                                   nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     PumpUntilQuiet();
-    PaintCaption(window, true);
+    paint(window, true);
     EXPECT_FALSE(IsWindowVisible(window)) << "the painter did not read the title";
     PumpUntilQuiet();
     EXPECT_TRUE(CaptureScreenSettled(area) == before);
@@ -407,20 +417,20 @@ TEST_F(PainterTest, WindowHiddenBetweenTheStartOfAPaintAndItsBlitGetsNoPixels)
 TEST_F(PainterTest, LongTitleDrawsItsFirst256Bytes)
 {
     BothLooks(SurfaceKind::Gradation);
-    Settings.Common.NoCloseButton = true;  // text clip as wide as the caption
+    settings_.Common.NoCloseButton = true;  // text clip as wide as the caption
     HWND window = StartSample("LongTitleSample");
     std::string cp932;
     for (int i = 0; i < 5000; ++i)
         cp932 += "\x82\xa0";  // "あ", 10 KB in all
     SetWindowTextA(window, cp932.c_str());
     CaptureSettled(window);
-    PaintCaption(window, true);
+    paint(window, true);
     Capture whole = CaptureWindow(window);
     SetWindowTextA(window, cp932.substr(0, 256).c_str());
     CaptureSettled(window);
-    PaintCaption(window, true);
+    paint(window, true);
     Capture first256 = CaptureWindow(window);
-    const CaptionLayout layout = ComputeCaptionLayout(window);
+    const CaptionLayout layout = layoutOf(window);
     for (int y = layout.CaptionRect.top; y < layout.CaptionRect.bottom; ++y)
         for (int x = layout.CaptionRect.left; x < layout.CaptionRect.right; ++x)
             ASSERT_EQ(whole.at(x, y), first256.at(x, y)) << x << "," << y;
@@ -437,12 +447,12 @@ TEST_F(PainterTest, SampleSetScreenshot)
     for (const char* title : {"Sizable window", "Dialog frame", "MDI frame"}) {
         HWND window = FindWindowA(nullptr, title);
         CaptureSettled(window);
-        PaintCaption(window, true);
+        paint(window, true);
     }
-    Settings.Inactive.Surface = SurfaceKind::Default;
+    settings_.Inactive.Surface = SurfaceKind::Default;
     HWND tool = FindWindowA(nullptr, "Tool window");
     CaptureSettled(tool);
-    PaintCaption(tool, true);
+    paint(tool, true);
     SaveScreenBmp({0, 0, 1024, 768}, ProgramFolder() + "painted_samples.bmp");
 }
 
@@ -516,15 +526,15 @@ TEST_F(TextureFileTest, FailuresGiveTheirMessagesKeepTheOldBitmapAndStopTheBuild
     CloseHandle(holder);
 
     // Both groups load a 10 x 10 file; then the active one fails.
-    Settings.Active.Surface = Settings.Inactive.Surface = SurfaceKind::Texture;
-    Settings.Active.Texture = Settings.Inactive.Texture = Write("ten.bmp", MakeBmp(40, 10, 10, 24));
-    BuildCaptionSurfaces();
-    ASSERT_EQ(Surfaces->ActiveTexture.width, 10);
-    Settings.Active.Texture = Write("bad.bmp", ba);
-    Settings.Inactive.Texture = Write("twenty.bmp", MakeBmp(40, 20, 20, 24));
-    EXPECT_THROW(BuildCaptionSurfaces(), UserError);
-    EXPECT_EQ(Surfaces->ActiveTexture.width, 10) << "the failed bitmap keeps its contents";
-    EXPECT_EQ(Surfaces->InactiveTexture.width, 10) << "the build stopped at the active group";
+    settings_.Active.Surface = settings_.Inactive.Surface = SurfaceKind::Texture;
+    settings_.Active.Texture = settings_.Inactive.Texture = Write("ten.bmp", MakeBmp(40, 10, 10, 24));
+    buildSurfaces();
+    ASSERT_EQ(surfaces().ActiveTexture.width, 10);
+    settings_.Active.Texture = Write("bad.bmp", ba);
+    settings_.Inactive.Texture = Write("twenty.bmp", MakeBmp(40, 20, 20, 24));
+    EXPECT_THROW(buildSurfaces(), UserError);
+    EXPECT_EQ(surfaces().ActiveTexture.width, 10) << "the failed bitmap keeps its contents";
+    EXPECT_EQ(surfaces().InactiveTexture.width, 10) << "the build stopped at the active group";
     // Dimensions claiming gigabytes: invalid, nothing allocated; the old bitmap stays.
     auto huge = MakeBmp(40, 8, 8, 24);
     PutLittleEndian(huge, 18, 100000, 4);
@@ -533,19 +543,19 @@ TEST_F(TextureFileTest, FailuresGiveTheirMessagesKeepTheOldBitmapAndStopTheBuild
     // A folder where the file should be counts as no file: the stripes.
     std::string folder = TempFile("lume_texture_folder.bmp");
     CreateDirectoryA(folder.c_str(), nullptr);
-    Settings.Active.Texture = folder;
-    Settings.Inactive.Texture = Write("zero.bmp", {});
-    BuildCaptionSurfaces();
-    EXPECT_EQ(Surfaces->ActiveTexture.width, 32);
-    EXPECT_EQ(Surfaces->InactiveTexture.width, 0) << "a file of zero bytes: an empty bitmap";
+    settings_.Active.Texture = folder;
+    settings_.Inactive.Texture = Write("zero.bmp", {});
+    buildSurfaces();
+    EXPECT_EQ(surfaces().ActiveTexture.width, 32);
+    EXPECT_EQ(surfaces().InactiveTexture.width, 0) << "a file of zero bytes: an empty bitmap";
     RemoveDirectoryA(folder.c_str());
-    Settings.Inactive.Texture = Write("twenty.bmp", MakeBmp(40, 20, 20, 24));
+    settings_.Inactive.Texture = Write("twenty.bmp", MakeBmp(40, 20, 20, 24));
     // A missing file, and a pattern that files match but that names none: the stripes.
     for (const char* missing : {"lume_no_such_texture.bmp", "lume_texture_*.bmp", "lume_texture_twent?.bmp"}) {
-        Settings.Active.Texture = TempFile(missing);
-        BuildCaptionSurfaces();
-        EXPECT_EQ(Surfaces->ActiveTexture.width, 32) << missing;
-        EXPECT_EQ(Surfaces->InactiveTexture.width, 20);
+        settings_.Active.Texture = TempFile(missing);
+        buildSurfaces();
+        EXPECT_EQ(surfaces().ActiveTexture.width, 32) << missing;
+        EXPECT_EQ(surfaces().InactiveTexture.width, 20);
     }
     // A deeper bitmap's colour table: read with the headers, so it must be in
     // the file, and never longer than 256 entries.
@@ -601,7 +611,7 @@ TEST_F(PainterTest, TheWindowsOwnThreadPaintsWhatThePainterPaints)
     share->MainWnd = HandleToField(reinterpret_cast<uintptr_t>(receiver));
     SetPropA(receiver, HookTargetPropertyName, reinterpret_cast<HANDLE>(1));  // as CreateDLLInst marks it
     LookPublisher look;
-    ASSERT_TRUE(look.publish(receiver, CurrentLookSource()));  // active: the stripes; inactive: the gradient
+    ASSERT_TRUE(look.publish(receiver, lookSource()));  // active: the stripes; inactive: the gradient
 
     for (const Kind& kind : kinds) {
         HWND window = CreateWindowExW(kind.exStyle, L"OnePainter", L"A\u2022B \u20AC \uD55C\uAD6D\uC5B4 caf\u00E9",
@@ -610,7 +620,7 @@ TEST_F(PainterTest, TheWindowsOwnThreadPaintsWhatThePainterPaints)
             SetForegroundWindow(active ? window : receiver);
             PumpUntilQuiet(100);
             SendMessageW(window, WM_NCPAINT, 1, 0);  // the system's look
-            PaintCaption(window, true);
+            paint(window, true);
             PumpUntilQuiet(100);
             const Capture outside = CaptureWindow(window);
             SendMessageW(window, WM_NCPAINT, 1, 0);

@@ -148,40 +148,30 @@ private:
 
 class SettingsTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        NormalFont = std::make_unique<ui::Font>();
-        ToolFont = std::make_unique<ui::Font>();
-        Settings = CaptionSettings{};
-    }
-    void TearDown() override
-    {
-        NormalFont.reset();
-        ToolFont.reset();
-    }
     ScratchFolder folder_;
+    ProgramOptions options_;
 };
 
 TEST_F(SettingsTest, NoFileShowsTheNoticeThenDefaultsAndAFirstSaveWritesTheTable)
 {
     std::string path = folder_.file("LumeLume.ini");
     auto box = AnswerMessageBox(texts::ProgramCaption);
-    LoadOptionsFrom(path);
+    LoadOptionsFrom(path, options_);
     ShownBox shown = box.get();
     ASSERT_TRUE(shown.appeared);
     EXPECT_EQ(shown.caption, texts::ProgramCaption);
     EXPECT_EQ(shown.text, texts::FirstRunNotice);
     EXPECT_FALSE(FileExists(path)) << "loading never creates the file";
 
-    EXPECT_EQ(Settings.Active.Surface, SurfaceKind::Texture);
-    EXPECT_EQ(Settings.Inactive.Surface, SurfaceKind::Gradation);
-    EXPECT_EQ(Settings.Active.Texture, "");
-    EXPECT_EQ(Settings.Inactive.Right, 0x00C0C0C0u);
-    EXPECT_EQ(NormalFont->face(), texts::DefaultCaptionFace);
-    EXPECT_EQ(NormalFont->size(), 11);
-    EXPECT_EQ(ToolFont->size(), 9);
+    EXPECT_EQ(options_.caption.Active.Surface, SurfaceKind::Texture);
+    EXPECT_EQ(options_.caption.Inactive.Surface, SurfaceKind::Gradation);
+    EXPECT_EQ(options_.caption.Active.Texture, "");
+    EXPECT_EQ(options_.caption.Inactive.Right, 0x00C0C0C0u);
+    EXPECT_EQ(options_.normalFont.face(), texts::DefaultCaptionFace);
+    EXPECT_EQ(options_.normalFont.size(), 11);
+    EXPECT_EQ(options_.toolFont.size(), 9);
 
-    SaveOptionsTo(path);
+    SaveOptionsTo(path, options_);
     std::string face = texts::DefaultCaptionFace;
     std::vector<std::string> expected{
         "[Active]", "Surface=Texture", "Letter=00FFFFFF", "Shadow=00000000", "Left=00800000", "Right=00000080",
@@ -200,7 +190,7 @@ TEST_F(SettingsTest, NoFileShowsTheNoticeThenDefaultsAndAFirstSaveWritesTheTable
 
     // With the file there, no notice.
     auto noBox = AnswerMessageBox(texts::ProgramCaption, 1000);
-    LoadOptionsFrom(path);
+    LoadOptionsFrom(path, options_);
     EXPECT_FALSE(noBox.get().appeared);
 }
 
@@ -212,23 +202,23 @@ TEST_F(SettingsTest, HandEditedFileLoadsAndSavesBack)
                      "Shadow=#000080\r\n[Common]\r\nNormalFontSize=0x0C\r\nToolFontSize=12pt\r\n"
                      "NormalFontStyle=259\r\nNormalXShift=-4\r\nNoButtons=2\r\nNoCloseButton=-1\r\n"
                      "SBNoCust=yes\r\nNormalFontName=" + forty + "\r\nToolFontName=\r\n");
-    ToolFont->setFace("Kept Face");
-    LoadOptionsFrom(path);
-    EXPECT_EQ(Settings.Active.Letter, 0x00FFFFFFu);
-    EXPECT_EQ(Settings.Active.Left, 0x000000FFu);
-    EXPECT_EQ(Settings.Active.Surface, SurfaceKind::Gradation);
-    EXPECT_EQ(Settings.Active.Shadow, 0u);
-    EXPECT_EQ(NormalFont->size(), 12);
-    EXPECT_EQ(ToolFont->size(), 9);
-    EXPECT_EQ(NormalFont->style(), 3);
-    EXPECT_EQ(NormalFont->face(), std::string(31, 'F'));
-    EXPECT_EQ(ToolFont->face(), "Kept Face");
-    EXPECT_TRUE(Settings.Common.NoButtons);
-    EXPECT_TRUE(Settings.Common.NoCloseButton);
-    EXPECT_FALSE(Settings.Common.SBNoCust);
-    EXPECT_NE(NormalFont->handle(), nullptr);
+    options_.toolFont.setFace("Kept Face");
+    LoadOptionsFrom(path, options_);
+    EXPECT_EQ(options_.caption.Active.Letter, 0x00FFFFFFu);
+    EXPECT_EQ(options_.caption.Active.Left, 0x000000FFu);
+    EXPECT_EQ(options_.caption.Active.Surface, SurfaceKind::Gradation);
+    EXPECT_EQ(options_.caption.Active.Shadow, 0u);
+    EXPECT_EQ(options_.normalFont.size(), 12);
+    EXPECT_EQ(options_.toolFont.size(), 9);
+    EXPECT_EQ(options_.normalFont.style(), 3);
+    EXPECT_EQ(options_.normalFont.face(), std::string(31, 'F'));
+    EXPECT_EQ(options_.toolFont.face(), "Kept Face");
+    EXPECT_TRUE(options_.caption.Common.NoButtons);
+    EXPECT_TRUE(options_.caption.Common.NoCloseButton);
+    EXPECT_FALSE(options_.caption.Common.SBNoCust);
+    EXPECT_NE(options_.normalFont.handle(), nullptr);
 
-    SaveOptionsTo(path);
+    SaveOptionsTo(path, options_);
     std::vector<std::string> lines = Lines(ReadBytes(path));
     auto has = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) != lines.end(); };
     for (const char* line : {"Letter=00FFFFFF", "Left=00FF0000", "Right=00000080", "Surface=Gradation",
@@ -244,14 +234,14 @@ TEST_F(SettingsTest, ExclusionListRoundTrip)
     // as before, with no section of its own.
     std::string earlier = folder_.file("earlier.ini");
     WriteBytes(earlier, "");
-    ExcludedPrograms.add(u"stale.exe");
-    LoadOptionsFrom(earlier);
-    EXPECT_TRUE(ExcludedPrograms.empty());
-    SaveOptionsTo(earlier);
+    options_.excluded.add(u"stale.exe");
+    LoadOptionsFrom(earlier, options_);
+    EXPECT_TRUE(options_.excluded.empty());
+    SaveOptionsTo(earlier, options_);
     std::string before = ReadBytes(earlier);
     EXPECT_EQ(before.find("[Exclude]"), std::string::npos);
-    LoadOptionsFrom(earlier);
-    SaveOptionsTo(earlier);
+    LoadOptionsFrom(earlier, options_);
+    SaveOptionsTo(earlier, options_);
     EXPECT_EQ(ReadBytes(earlier), before);
 
     // Gaps, an empty value, a duplicate and a stray key by hand: read in number
@@ -259,9 +249,9 @@ TEST_F(SettingsTest, ExclusionListRoundTrip)
     // gone; a cp932 name ("ゲーム.exe") read as itself and written back as it was.
     WriteBytes(earlier, before + "[Exclude]\r\n7=calc.exe\r\n2=notepad.exe\r\n3=\r\n4=NOTEPAD.EXE\r\n"
                                  "note=paint.exe\r\n9=\x83\x51\x81\x5b\x83\x80.exe\r\n");
-    LoadOptionsFrom(earlier);
-    EXPECT_EQ(ExcludedPrograms.names(), (std::vector<std::u16string>{u"notepad.exe", u"calc.exe", u"ゲーム.exe"}));
-    SaveOptionsTo(earlier);
+    LoadOptionsFrom(earlier, options_);
+    EXPECT_EQ(options_.excluded.names(), (std::vector<std::u16string>{u"notepad.exe", u"calc.exe", u"ゲーム.exe"}));
+    SaveOptionsTo(earlier, options_);
     std::vector<std::string> lines = Lines(ReadBytes(earlier));
     std::vector<std::string> expected = Lines(before);
     for (const char* line : {"[Exclude]", "1=notepad.exe", "2=calc.exe", "3=\x83\x51\x81\x5b\x83\x80.exe"})
@@ -269,8 +259,8 @@ TEST_F(SettingsTest, ExclusionListRoundTrip)
     EXPECT_EQ(lines, expected);
 
     // Emptied: the section goes, and the file is as an earlier version wrote it.
-    ExcludedPrograms = ExclusionList();
-    SaveOptionsTo(earlier);
+    options_.excluded = ExclusionList();
+    SaveOptionsTo(earlier, options_);
     EXPECT_EQ(Lines(ReadBytes(earlier)), Lines(before));
 }
 
@@ -295,21 +285,21 @@ TEST_F(SettingsTest, ReadOnlyFileRaisesTheErrorAndStaysAsItWas)
     std::string path = folder_.file("locked.ini");
     WriteBytes(path, "[Active]\r\nLetter=00123456\r\n");
     const std::string before = ReadBytes(path);
-    LoadOptionsFrom(path);
-    Settings.Common.ShadowShift = 7;
-    const CaptionSettings record = Settings;
+    LoadOptionsFrom(path, options_);
+    options_.caption.Common.ShadowShift = 7;
+    const CaptionSettings record = options_.caption;
     {
         ImmutableFile locked(path);
         ASSERT_TRUE(locked.ok());
         try {
-            SaveOptionsTo(path);
+            SaveOptionsTo(path, options_);
             ADD_FAILURE() << "the save did not fail";
         } catch (const UserError& error) {
             EXPECT_EQ(std::string(error.what()), path + " \x82\xc9\x8f\x91\x82\xab\x8d\x9e\x82\xdf\x82\xdc\x82\xb9\x82\xf1");
         }
     }
     EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_EQ(Settings, record);
+    EXPECT_EQ(options_.caption, record);
 }
 
 TEST_F(SettingsTest, AnyFileContentLoadsWithFallbacks)
@@ -324,20 +314,20 @@ TEST_F(SettingsTest, AnyFileContentLoadsWithFallbacks)
     std::string path = folder_.file("bad.ini");
     for (const std::string& content : {garbage, longLine, duplicates, noSections}) {
         WriteBytes(path, content);
-        Settings = CaptionSettings{};
-        Settings.Common.NormalXShift = 12345;
-        LoadOptionsFrom(path);
-        EXPECT_NE(Settings.Common.NormalXShift, 12345);  // every field is set
+        options_.caption = CaptionSettings{};
+        options_.caption.Common.NormalXShift = 12345;
+        LoadOptionsFrom(path, options_);
+        EXPECT_NE(options_.caption.Common.NormalXShift, 12345);  // every field is set
         EXPECT_EQ(ReadBytes(path), content) << "loading never writes";
     }
-    EXPECT_EQ(Settings.Common.ShadowShift, 2);
+    EXPECT_EQ(options_.caption.Common.ShadowShift, 2);
     WriteBytes(path, longLine);
-    LoadOptionsFrom(path);
-    EXPECT_EQ(Settings.Common.NormalXShift, 3);  // cut to 1023 digits: out of range, the default
+    LoadOptionsFrom(path, options_);
+    EXPECT_EQ(options_.caption.Common.NormalXShift, 3);  // cut to 1023 digits: out of range, the default
     WriteBytes(path, duplicates);
-    LoadOptionsFrom(path);
-    EXPECT_TRUE(Settings.Active.Letter == 0x00FF0000u || Settings.Active.Letter == 0x0000FF00u ||
-                Settings.Active.Letter == 0x000000FFu);
+    LoadOptionsFrom(path, options_);
+    EXPECT_TRUE(options_.caption.Active.Letter == 0x00FF0000u || options_.caption.Active.Letter == 0x0000FF00u ||
+                options_.caption.Active.Letter == 0x000000FFu);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "painter/surfaces.h"
+#include "look/surfaces.h"
 
 namespace lume {
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "core/geometry.h"
@@ -31,12 +30,6 @@ struct CaptionSurfaces {
     SurfaceBitmap InactiveTexture;
 };
 
-// Exists from the main window's creation to its destruction.
-extern std::unique_ptr<CaptionSurfaces> Surfaces;
-
-// The built-in stripes, handed over by the application (borrowed) and withdrawn with nullptr.
-void SetSubstituteTexture(HBITMAP picture);
-
 // What a texture file that fails to load does to a build.
 enum class TextureFailure {
     Raise,       // its UserError stops the build there; that bitmap keeps what it held
@@ -44,10 +37,10 @@ enum class TextureFailure {
 };
 
 // Active group first, then inactive, for `settings` into `surfaces`: a
-// gradient, a texture or nothing.
-void BuildSurfaces(const CaptionSettings& settings, CaptionSurfaces& surfaces, TextureFailure onFailure);
-// The same for the program's settings into its surfaces, raising.
-void BuildCaptionSurfaces();
+// gradient, a texture or nothing. A texture with no file, or with an empty
+// path, is a copy of `substitute` (borrowed; none without it).
+void BuildSurfaces(const CaptionSettings& settings, CaptionSurfaces& surfaces, TextureFailure onFailure,
+                   HBITMAP substitute);
 
 // The prepared surface of a look in `surfaces` (none for the system's own background).
 const SurfaceBitmap* SurfaceOf(const CaptionSurfaces& surfaces, const CaptionLook& look, bool active);

@@ -1,10 +1,9 @@
-#include "painter/caption_dc.h"
+#include "fallback/caption_dc.h"
 
 #include <vector>
 
 #include "compose/caption_paint.h"
-#include "painter/child_clip.h"
-#include "painter/painter.h"
+#include "fallback/child_clip.h"
 
 namespace lume {
 
@@ -66,9 +65,9 @@ ui::WindowDc ChildCaptionDc(HWND window, const CaptionLayout& layout, bool fullR
 
 } // namespace
 
-ui::WindowDc CaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines)
+ui::WindowDc CaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines, bool throughRoot)
 {
-    if ((layout.Style & WS_CHILD) && PaintChildrenThroughRoot)
+    if ((layout.Style & WS_CHILD) && throughRoot)
         return ChildCaptionDc(window, layout, fullRepaint, withLines);
     return ClippedWindowDc(window, ui::RegionHandle(CaptionClipRegion(layout, fullRepaint, withLines, {0, 0})));
 }

@@ -1,9 +1,9 @@
-#include "painter/bitmap_file.h"
+#include "look/bitmap_file.h"
 
 #include <vector>
 
 #include "core/user_error.h"
-#include "painter/bmp_header.h"
+#include "look/bmp_header.h"
 #include "resources/texts.h"
 #include "ui/wide_text.h"
 

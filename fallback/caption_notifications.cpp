@@ -1,11 +1,10 @@
-#include "app/caption_notifications.h"
+#include "fallback/caption_notifications.h"
 
 #include <optional>
 
-#include "app/coalescing.h"
+#include "fallback/coalescing.h"
 #include "core/window_filter.h"
-#include "painter/painter.h"
-#include "painter/self_painting.h"
+#include "window/window_style.h"
 
 namespace lume {
 
@@ -74,7 +73,7 @@ void CaptionNotifications::captionNotified(UINT message, HWND target)
 {
     // Only the hook posts these, from the window's own thread, where it has
     // just painted the caption: nothing is left to do here.
-    if (SelfPaintingOn)
+    if (hookPaints_)
         return;
     painter_(target, message == UM_CAPTIONCHANGED);
     ++immediatePaints_;

@@ -1,4 +1,4 @@
-#include "painter/bmp_header.h"
+#include "look/bmp_header.h"
 
 namespace lume {
 

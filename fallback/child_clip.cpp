@@ -1,4 +1,4 @@
-#include "painter/child_clip.h"
+#include "fallback/child_clip.h"
 
 namespace lume {
 

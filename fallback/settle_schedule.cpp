@@ -1,4 +1,4 @@
-#include "app/settle_schedule.h"
+#include "fallback/settle_schedule.h"
 
 namespace lume {
 

@@ -1,17 +1,13 @@
-#include "painter/surfaces.h"
+#include "look/surfaces.h"
 
 #include "compose/caption_paint.h"
-#include "painter/bitmap_file.h"
 #include "compose/caption_drawing.h"
+#include "look/bitmap_file.h"
 #include "settings/settings.h"
 
 namespace lume {
 
-std::unique_ptr<CaptionSurfaces> Surfaces;
-
 namespace {
-
-HBITMAP SubstitutePicture;  // borrowed from the application
 
 SurfaceBitmap CopyOfPicture(HBITMAP picture)
 {
@@ -41,15 +37,15 @@ SurfaceBitmap GradientSurface(const CaptionLook& look)
 }
 
 // Read aside, so that a file that fails leaves the old bitmap as it was.
-SurfaceBitmap TextureSurface(const std::string& path, TextureFailure onFailure)
+SurfaceBitmap TextureSurface(const std::string& path, TextureFailure onFailure, HBITMAP substitute)
 {
     if (path.empty() || !FileExists(path))
-        return CopyOfPicture(SubstitutePicture);
+        return CopyOfPicture(substitute);
     if (onFailure == TextureFailure::Raise)
         return ReadBitmapFile(path);
     std::string error;
     std::optional<SurfaceBitmap> texture = TryReadBitmapFile(path, error);
-    return texture ? std::move(*texture) : CopyOfPicture(SubstitutePicture);
+    return texture ? std::move(*texture) : CopyOfPicture(substitute);
 }
 
 } // namespace
@@ -67,9 +63,8 @@ SurfaceBitmap NewSurfaceBitmap(int32_t width, int32_t height)
     return surface;
 }
 
-void SetSubstituteTexture(HBITMAP picture) { SubstitutePicture = picture; }
-
-void BuildSurfaces(const CaptionSettings& settings, CaptionSurfaces& surfaces, TextureFailure onFailure)
+void BuildSurfaces(const CaptionSettings& settings, CaptionSurfaces& surfaces, TextureFailure onFailure,
+                   HBITMAP substitute)
 {
     for (bool active : {true, false}) {
         const CaptionLook& look = active ? settings.Active : settings.Inactive;
@@ -79,15 +74,13 @@ void BuildSurfaces(const CaptionSettings& settings, CaptionSurfaces& surfaces, T
                 (active ? surfaces.ActiveGradient : surfaces.InactiveGradient) = std::move(gradient);
             break;
         case SurfaceKind::Texture:
-            (active ? surfaces.ActiveTexture : surfaces.InactiveTexture) = TextureSurface(look.Texture, onFailure);
+            (active ? surfaces.ActiveTexture : surfaces.InactiveTexture) = TextureSurface(look.Texture, onFailure, substitute);
             break;
         case SurfaceKind::Default:
             break;
         }
     }
 }
-
-void BuildCaptionSurfaces() { BuildSurfaces(Settings, *Surfaces, TextureFailure::Raise); }
 
 const SurfaceBitmap* SurfaceOf(const CaptionSurfaces& surfaces, const CaptionLook& look, bool active)
 {

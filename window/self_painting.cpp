@@ -1,15 +1,13 @@
-#include "painter/self_painting.h"
+#include "window/self_painting.h"
 
-#include "painter/window_program.h"
+#include "window/window_program.h"
 #include "ui/handles.h"
 
 namespace lume {
 
-bool SelfPaintingOn = true;
-
 bool PaintsItsOwnCaption(HWND window)
 {
-    return SelfPaintingOn && ProgramOf(window).reachedByHook && !IsHungAppWindow(window);
+    return ProgramOf(window).reachedByHook && !IsHungAppWindow(window);
 }
 
 void AskFrameRepaint(HWND window)

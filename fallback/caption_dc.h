@@ -10,7 +10,8 @@ namespace lume {
 
 // The clip is given in the window's own coordinates, so that it moves with
 // the window: a window dragged between its layout and this paint still gets
-// its caption and nothing else.
-ui::WindowDc CaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines);
+// its caption and nothing else. `throughRoot` false puts a child's caption on
+// its own DC (a test build that shows why it is not).
+ui::WindowDc CaptionDc(HWND window, const CaptionLayout& layout, bool fullRepaint, bool withLines, bool throughRoot);
 
 } // namespace lume

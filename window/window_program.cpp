@@ -1,4 +1,4 @@
-#include "painter/window_program.h"
+#include "window/window_program.h"
 
 #include <algorithm>
 #include <map>
@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "core/window_filter.h"
-#include "painter/painter.h"
 #include "settings/exclusion_list.h"
 #include "ui/handles.h"
+#include "window/window_style.h"
 
 namespace lume {
 

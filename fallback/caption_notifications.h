@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "app/settle_schedule.h"
-#include "app/uncovered_area.h"
+#include "fallback/settle_schedule.h"
+#include "fallback/uncovered_area.h"
 
 namespace lume {
 
@@ -46,6 +46,10 @@ public:
     // stays, for a handler on the stack below may still be using it.
     void stop();
 
+    // While the hook paints, its notifications are only for the uncovered
+    // area: a window it reaches has its caption painted already.
+    void setHookPaints(bool on) { hookPaints_ = on; }
+
     // One sweep more, a moment from now; it also learns where every window is.
     void armSettleSweep();
     // The rectangle of every visible top-level window, learnt anew.
@@ -73,6 +77,7 @@ private:
     bool settle_;
     bool uncovered_;
     bool stopped_ = false;
+    bool hookPaints_ = true;
     MSG peekMsg_{};
     SettleSchedule schedule_;
     WindowPlaces places_;

@@ -1,6 +1,6 @@
 // The hook's reader of a published look. It runs inside every process on the
 // desktop: no C runtime, every field read once and checked before use.
-#include "compose/published_look.h"
+#include "publish/published_look.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "app/uncovered_area.h"
+#include "fallback/uncovered_area.h"
 
 #include <algorithm>
 

@@ -1,8 +1,5 @@
-#include "painter/window_dpi.h"
+#include "window/window_dpi.h"
 
-#include <map>
-
-#include "compose/caption_paint.h"
 #include "ui/late_library.h"
 
 namespace lume {
@@ -19,13 +16,12 @@ struct DpiFunctions {
         ui::LateBound<decltype(GetSystemMetricsForDpi)>("user32.dll", "GetSystemMetricsForDpi");
 };
 
+// Looked up once per process: the libraries stay loaded while it runs.
 const DpiFunctions& Functions()
 {
     static const DpiFunctions functions;
     return functions;
 }
-
-std::map<UINT, CaptionMetrics> PerDpi;
 
 } // namespace
 
@@ -43,19 +39,12 @@ WindowDpiContext::~WindowDpiContext()
         Functions().setThreadContext(previous_);
 }
 
-CaptionMetrics MetricsForWindow(HWND window, const CaptionMetrics& cached)
+UINT DpiOfWindow(HWND window)
 {
     const DpiFunctions& f = Functions();
-    const UINT dpi = f.dpiForWindow && f.metricForDpi ? f.dpiForWindow(window) : 0;
-    if (dpi == 0)
-        return cached;
-    auto [entry, added] = PerDpi.try_emplace(dpi);
-    if (added)
-        entry->second = CaptionMetricsFrom(
-            FrameMetricsAt([&](int index) { return f.metricForDpi(index, dpi); }, static_cast<int32_t>(dpi)));
-    return entry->second;
+    return f.dpiForWindow && f.metricForDpi ? f.dpiForWindow(window) : 0;
 }
 
-void ForgetMetricsPerDpi() { PerDpi.clear(); }
+int MetricAtDpi(int index, UINT dpi) { return Functions().metricForDpi(index, dpi); }
 
 } // namespace lume

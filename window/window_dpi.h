@@ -1,12 +1,10 @@
 // A window of another program is painted in its own DPI context, so that its
 // rectangle, the metrics of its frame and its DC agree whatever DPI awareness
 // it declared. The functions are looked up at run time: without them (before
-// Windows 10, version 1607) the program's own context and the metrics cached
-// by UpdateCaptionMetrics serve, as they always did.
+// Windows 10, version 1607) the program's own context and the metrics of the
+// screen serve, as they always did.
 #pragma once
 #include <windows.h>
-
-#include "compose/caption_layout.h"
 
 namespace lume {
 
@@ -22,10 +20,9 @@ private:
     DPI_AWARENESS_CONTEXT previous_ = nullptr;
 };
 
-// The caption metrics at the window's DPI, read once for each DPI; `cached`
-// when the system cannot say.
-CaptionMetrics MetricsForWindow(HWND window, const CaptionMetrics& cached);
-// Those read so far are read again at their next use.
-void ForgetMetricsPerDpi();
+// The window's DPI; 0 when the system cannot say.
+UINT DpiOfWindow(HWND window);
+// A system metric at `dpi`, for a DPI DpiOfWindow gave.
+int MetricAtDpi(int index, UINT dpi);
 
 } // namespace lume

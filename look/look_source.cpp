@@ -1,10 +1,8 @@
-#include "painter/look_source.h"
+#include "look/look_source.h"
 
 #include <windows.h>
 
-#include "painter/painter.h"
-#include "painter/surfaces.h"
-#include "settings/settings.h"
+#include "look/surfaces.h"
 
 namespace lume {
 
@@ -57,7 +55,7 @@ Color MeanColour(const SurfacePixels& surface)
 
 } // namespace
 
-LookSource LookSourceOf(const LookParts& look, const ExclusionList& leftAlone)
+LookSource LookSourceOf(const LookParts& look, const SystemFrameMetrics& metrics)
 {
     GdiFlush();  // the surfaces' pixels as drawn
     const CaptionSettings& settings = *look.settings;
@@ -73,11 +71,10 @@ LookSource LookSourceOf(const LookParts& look, const ExclusionList& leftAlone)
         source.fonts[NormalFontIndex] = ResolvedFont(look.normalFont->handle());
     if (look.toolFont)
         source.fonts[ToolFontIndex] = ResolvedFont(look.toolFont->handle());
-    source.metrics = CachedSystemMetrics;
-    source.leftAlone = leftAlone.names();
+    source.metrics = metrics;
+    if (look.excluded)
+        source.leftAlone = look.excluded->names();
     return source;
 }
-
-LookSource CurrentLookSource() { return LookSourceOf(ShownLook(), ExcludedPrograms); }
 
 } // namespace lume
