@@ -8,12 +8,12 @@
 #include "app/caption_notifications.h"
 #include "app/mends.h"
 #include "app/option_preview.h"
-#include "app/task_tray.h"
 #include "publish/look_publisher.h"
 #include "settings/option_dialog.h"
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/popup_menu.h"
+#include "ui/task_tray.h"
 
 namespace lume {
 
@@ -27,7 +27,7 @@ public:
     explicit TFrmMain(Mends mends = {}, OptionPickers pickers = PlatformPickers());
     ~TFrmMain() override;
 
-    TTaskTray& TskTray() { return *tskTray_; }
+    ui::TTaskTray& TskTray() { return *tskTray_; }
     ui::PopupMenu& TskMenu() { return *tskMenu_; }
 
     void ItemAboutClick();
@@ -58,7 +58,7 @@ private:
     void FreeDrawingObjects();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    std::unique_ptr<TTaskTray> tskTray_;
+    std::unique_ptr<ui::TTaskTray> tskTray_;
     std::unique_ptr<ui::PopupMenu> tskMenu_;
     ui::BitmapHandle imgError_;  // the substitute texture's picture
     std::unique_ptr<CaptionNotifications> notifications_;

@@ -1,13 +1,13 @@
-#include "app/task_tray.h"
+#include "ui/task_tray.h"
 
 #include <cstring>
 
-#include "app/tray_tip.h"
 #include "core/user_error.h"
 #include "resources/texts.h"
 #include "ui/application.h"
+#include "ui/tray_tip.h"
 
-namespace lume {
+namespace lume::ui {
 
 namespace {
 
@@ -77,7 +77,7 @@ void TNotifyWindow::UMTrayNotify(WPARAM iconId, LPARAM iconMessage)
     }
 }
 
-TTaskTray::TTaskTray(ui::Form* owner) : owner_(owner)
+TTaskTray::TTaskTray(Form* owner) : owner_(owner)
 {
     TrayIconList<TTaskTray>& list = TrayIconListOfProcess();
     iconId_ = list.nextId();  // not checked for being free
@@ -188,10 +188,10 @@ void TTaskTray::setRegistered(bool registered)
     }
 }
 
-void TTaskTray::watch(ui::PopupMenu* menu)
+void TTaskTray::watch(PopupMenu* menu)
 {
     std::weak_ptr<bool> alive = alive_;
-    menu->notifyOnDestruction([this, alive](ui::PopupMenu* destroyed) {
+    menu->notifyOnDestruction([this, alive](PopupMenu* destroyed) {
         if (alive.expired() || !*alive.lock())
             return;
         if (popupMenuL_ == destroyed)
@@ -201,14 +201,14 @@ void TTaskTray::watch(ui::PopupMenu* menu)
     });
 }
 
-void TTaskTray::setPopupMenuL(ui::PopupMenu* menu)
+void TTaskTray::setPopupMenuL(PopupMenu* menu)
 {
     popupMenuL_ = menu;
     if (menu)
         watch(menu);
 }
 
-void TTaskTray::setPopupMenuR(ui::PopupMenu* menu)
+void TTaskTray::setPopupMenuR(PopupMenu* menu)
 {
     popupMenuR_ = menu;
     if (menu)
@@ -225,7 +225,7 @@ void TTaskTray::MouseDown(MouseButton button, uint8_t shift, int x, int y)
 {
     if (owner_) {
         SetForegroundWindow(owner_->handle());
-        ui::Application::instance().processMessages();
+        Application::instance().processMessages();
     }
     if (OnMouseDown)
         OnMouseDown(this, button, shift, x, y);
@@ -247,4 +247,4 @@ void TTaskTray::MouseUp(MouseButton button, uint8_t shift, int x, int y)
         OnMouseUp(this, button, shift, x, y);
 }
 
-} // namespace lume
+} // namespace lume::ui

@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "app/tray_dispatch.h"
-#include "app/tray_icon_list.h"
 #include "ui/form.h"
 #include "ui/icon.h"
 #include "ui/popup_menu.h"
+#include "ui/tray_dispatch.h"
+#include "ui/tray_icon_list.h"
 
-namespace lume {
+namespace lume::ui {
 
 constexpr UINT UM_TRAYNOTIFY = WM_USER + 0x66;
 
@@ -24,7 +24,7 @@ extern ShellNotifyIconCall TrayShellNotify;
 
 class TTaskTray;
 
-class TNotifyWindow : public ui::Form {
+class TNotifyWindow : public Form {
 public:
     explicit TNotifyWindow(HWND owner);
 
@@ -38,7 +38,7 @@ private:
 class TTaskTray {
 public:
     // `owner`: the form that holds the component; the notify window becomes its child.
-    explicit TTaskTray(ui::Form* owner);
+    explicit TTaskTray(Form* owner);
     ~TTaskTray();
     TTaskTray(const TTaskTray&) = delete;
     TTaskTray& operator=(const TTaskTray&) = delete;
@@ -53,10 +53,10 @@ public:
     bool Registered() const { return registered_; }
     void setRegistered(bool registered);
     bool InTray() const { return inTray_; }
-    ui::PopupMenu* PopupMenuL() const { return popupMenuL_; }
-    ui::PopupMenu* PopupMenuR() const { return popupMenuR_; }
-    void setPopupMenuL(ui::PopupMenu* menu);
-    void setPopupMenuR(ui::PopupMenu* menu);
+    PopupMenu* PopupMenuL() const { return popupMenuL_; }
+    PopupMenu* PopupMenuR() const { return popupMenuR_; }
+    void setPopupMenuL(PopupMenu* menu);
+    void setPopupMenuR(PopupMenu* menu);
     const NOTIFYICONDATAA& IconData() const { return iconData_; }
 
     std::function<void(TTaskTray*, MouseButton)> OnDblClick;
@@ -79,14 +79,14 @@ public:
 
 private:
     void IconChanged() { RefreshTrayIcon(); }
-    void watch(ui::PopupMenu* menu);
+    void watch(PopupMenu* menu);
 
-    ui::Form* owner_;
+    Form* owner_;
     std::string tipString_;
-    ui::Icon icon_;
+    ui::Icon icon_;  // qualified: inside the class, Icon names the getter
     int32_t iconId_ = 0;
-    ui::PopupMenu* popupMenuL_ = nullptr;
-    ui::PopupMenu* popupMenuR_ = nullptr;
+    PopupMenu* popupMenuL_ = nullptr;
+    PopupMenu* popupMenuR_ = nullptr;
     NOTIFYICONDATAA iconData_{};
     bool registered_ = false;
     bool inTray_ = false;
@@ -98,4 +98,4 @@ TrayIconList<TTaskTray>& TrayIconListOfProcess();
 TNotifyWindow* TrayNotifyWindowOfProcess();  // none before the first registration
 extern bool TrayDispatchBusy;
 
-} // namespace lume
+} // namespace lume::ui

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "app/task_tray.h"
 #include "core/user_error.h"
 #include "resources/texts.h"
+#include "ui/task_tray.h"
 
 namespace {
 
 using namespace lume;
+using namespace lume::ui;
 
 struct ShellCall {
     DWORD message;
