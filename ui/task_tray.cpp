@@ -11,8 +11,6 @@ namespace lume::ui {
 
 namespace {
 
-BOOL CallShell(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
-
 // Created by the first refresh that needs it; a child of that component's owner.
 std::unique_ptr<TNotifyWindow> TrayNotifyWindow;
 
@@ -21,8 +19,9 @@ constexpr DWORD IconDataSize = NOTIFYICONDATAA_V1_SIZE;
 
 } // namespace
 
-ShellNotifyIconCall TrayShellNotify = CallShell;
 bool TrayDispatchBusy = false;
+
+BOOL CallShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
 
 TrayIconList<TTaskTray>& TrayIconListOfProcess()
 {
@@ -77,7 +76,7 @@ void TNotifyWindow::UMTrayNotify(WPARAM iconId, LPARAM iconMessage)
     }
 }
 
-TTaskTray::TTaskTray(Form* owner) : owner_(owner)
+TTaskTray::TTaskTray(Form* owner, ShellNotifyIconCall shellNotify) : owner_(owner), shellNotify_(shellNotify)
 {
     TrayIconList<TTaskTray>& list = TrayIconListOfProcess();
     iconId_ = list.nextId();  // not checked for being free
@@ -110,9 +109,9 @@ void TTaskTray::RefreshTrayIcon(bool orModify)
     std::memset(iconData_.szTip, 0, sizeof iconData_.szTip);
     std::string tip = TrayTipText(tipString_);
     std::memcpy(iconData_.szTip, tip.data(), tip.size());
-    bool shown = TrayShellNotify(inTray_ ? NIM_MODIFY : NIM_ADD, &iconData_);
+    bool shown = shellNotify_(inTray_ ? NIM_MODIFY : NIM_ADD, &iconData_);
     if (!shown && !inTray_ && orModify)
-        shown = TrayShellNotify(NIM_MODIFY, &iconData_);
+        shown = shellNotify_(NIM_MODIFY, &iconData_);
     if (!shown)
         throw UserError(texts::TrayRegistrationFailed);
     inTray_ = true;
@@ -121,7 +120,7 @@ void TTaskTray::RefreshTrayIcon(bool orModify)
 void TTaskTray::RemoveTrayIcon()
 {
     if (inTray_)
-        TrayShellNotify(NIM_DELETE, &iconData_);
+        shellNotify_(NIM_DELETE, &iconData_);
     inTray_ = false;
     registered_ = false;
 }

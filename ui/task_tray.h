@@ -18,9 +18,10 @@ namespace lume::ui {
 
 constexpr UINT UM_TRAYNOTIFY = WM_USER + 0x66;
 
-// The one way to the shell; tests put a recorder here.
+// The component's one way to the shell; tests hand in a recorder.
 using ShellNotifyIconCall = BOOL (*)(DWORD message, NOTIFYICONDATAA* data);
-extern ShellNotifyIconCall TrayShellNotify;
+// The shell itself: what a component uses unless given another.
+BOOL CallShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data);
 
 class TTaskTray;
 
@@ -38,7 +39,8 @@ private:
 class TTaskTray {
 public:
     // `owner`: the form that holds the component; the notify window becomes its child.
-    explicit TTaskTray(Form* owner);
+    // `shellNotify`: every call to the shell goes through it.
+    explicit TTaskTray(Form* owner, ShellNotifyIconCall shellNotify = CallShellNotifyIcon);
     ~TTaskTray();
     TTaskTray(const TTaskTray&) = delete;
     TTaskTray& operator=(const TTaskTray&) = delete;
@@ -82,6 +84,7 @@ private:
     void watch(PopupMenu* menu);
 
     Form* owner_;
+    ShellNotifyIconCall shellNotify_;
     std::string tipString_;
     ui::Icon icon_;  // qualified: inside the class, Icon names the getter
     int32_t iconId_ = 0;
