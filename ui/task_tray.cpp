@@ -11,7 +11,8 @@ namespace lume::ui {
 
 namespace {
 
-// Created by the first refresh that needs it; a child of that component's owner.
+// One per process, as the shell reports every icon to it. Created by the first
+// refresh that needs it; a child of that component's owner.
 std::unique_ptr<TNotifyWindow> TrayNotifyWindow;
 
 // The layout with a 64-byte tip, whatever this SDK's full record is.
@@ -19,13 +20,11 @@ constexpr DWORD IconDataSize = NOTIFYICONDATAA_V1_SIZE;
 
 } // namespace
 
-bool TrayDispatchBusy = false;
-
 BOOL CallShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
 
 TrayIconList<TTaskTray>& TrayIconListOfProcess()
 {
-    static TrayIconList<TTaskTray> list;
+    static TrayIconList<TTaskTray> list;  // one per process: the IDs are unique within it
     return list;
 }
 
@@ -50,13 +49,14 @@ void TNotifyWindow::UMTrayNotify(WPARAM iconId, LPARAM iconMessage)
     POINT cursor{};
     GetCursorPos(&cursor);
     auto* entry = TrayIconListOfProcess().find(std::to_string(static_cast<uint32_t>(iconId)));
-    if (!entry || TrayDispatchBusy)
+    if (!entry || dispatchBusy_)
         return;  // dropped, not queued
     TTaskTray* tray = entry->component;
-    TrayDispatchBusy = true;
+    dispatchBusy_ = true;
     struct BusyReset {
-        ~BusyReset() { TrayDispatchBusy = false; }
-    } reset;  // also when an error passes through
+        bool& busy;
+        ~BusyReset() { busy = false; }
+    } reset{dispatchBusy_};  // also when an error passes through
     const TrayMouseEvent event = ClassifyTrayMessage(static_cast<uint32_t>(iconMessage));
     switch (event.call) {
     case TrayMouseCall::MouseMove:

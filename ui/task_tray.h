@@ -31,9 +31,13 @@ public:
 
     // UM_TRAYNOTIFY: wParam the icon's uID, lParam the message seen on the icon.
     void UMTrayNotify(WPARAM iconId, LPARAM iconMessage);
+    // True while a tray message is handled; another that comes meanwhile is dropped.
+    bool DispatchBusy() const { return dispatchBusy_; }
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    bool dispatchBusy_ = false;
 };
 
 class TTaskTray {
@@ -96,9 +100,9 @@ private:
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // for the menus' notifications
 };
 
-// The process-wide state of the module.
+// One per process: every component takes its icon ID from this list.
 TrayIconList<TTaskTray>& TrayIconListOfProcess();
+// One per process: the shell reports every icon of the process to this window.
 TNotifyWindow* TrayNotifyWindowOfProcess();  // none before the first registration
-extern bool TrayDispatchBusy;
 
 } // namespace lume::ui

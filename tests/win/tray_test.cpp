@@ -224,7 +224,7 @@ TEST_F(TrayTest, MenusAndMouseDispatch)
         downs.push_back({button, shift});
         // A tray message while this one is handled: dropped.
         SendMessageA(notify->handle(), UM_TRAYNOTIFY, id, WM_LBUTTONDOWN);
-        EXPECT_TRUE(TrayDispatchBusy);
+        EXPECT_TRUE(notify->DispatchBusy());
     };
     tray.OnMouseMove = [&](TTaskTray*, uint8_t shift, int, int) { moves += shift == 0; };
     tray.OnMouseUp = [&](TTaskTray*, MouseButton, uint8_t, int, int) { ++ups; };
@@ -240,12 +240,12 @@ TEST_F(TrayTest, MenusAndMouseDispatch)
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(ups, 1);
     EXPECT_EQ(doubles, 1);
-    EXPECT_FALSE(TrayDispatchBusy);
+    EXPECT_FALSE(notify->DispatchBusy());
 
     // Busy is reset also when an error passes through.
     tray.OnMouseDown = [](TTaskTray*, MouseButton, uint8_t, int, int) { throw UserError("stop"); };
     EXPECT_THROW(notify->UMTrayNotify(id, WM_LBUTTONDOWN), UserError);
-    EXPECT_FALSE(TrayDispatchBusy);
+    EXPECT_FALSE(notify->DispatchBusy());
 }
 
 } // namespace
