@@ -25,7 +25,7 @@ TFrmMain::TFrmMain(Mends mends, OptionPickers pickers) : pickers_(std::move(pick
 {
     ui::Application& application = ui::Application::instance();
     createWindow("TFrmMain", MainFormCaption, WS_POPUP, 0, application.handle());
-    tskTray_ = std::make_unique<TTaskTray>(this);
+    tskTray_ = std::make_unique<ui::TTaskTray>(this);
     tskMenu_ = std::make_unique<ui::PopupMenu>(std::vector<ui::MenuItem>{
         {"&About...", true, [this] { ItemAboutClick(); }},
         {"&Update System-Metrics", true, [this] { UpdateSystemMetrics1Click(); }},

@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "app/option_preview.h"
-#include "app/task_tray.h"
 #include "core/mends.h"
 #include "fallback/outside_painter.h"
 #include "look/program_look.h"
@@ -15,6 +14,7 @@
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/popup_menu.h"
+#include "ui/task_tray.h"
 
 namespace lume {
 
@@ -28,7 +28,7 @@ public:
     explicit TFrmMain(Mends mends = {}, OptionPickers pickers = PlatformPickers());
     ~TFrmMain() override;
 
-    TTaskTray& TskTray() { return *tskTray_; }
+    ui::TTaskTray& TskTray() { return *tskTray_; }
     ui::PopupMenu& TskMenu() { return *tskMenu_; }
     ProgramLook& Look() { return look_; }
 
@@ -58,7 +58,7 @@ private:
     void ShowLook();
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    std::unique_ptr<TTaskTray> tskTray_;
+    std::unique_ptr<ui::TTaskTray> tskTray_;
     std::unique_ptr<ui::PopupMenu> tskMenu_;
     ui::BitmapHandle imgError_;  // the substitute texture's picture
     ProgramLook look_;

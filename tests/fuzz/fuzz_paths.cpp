@@ -1,14 +1,15 @@
 // Path and title rules on any bytes, cp932 or not, and on any UTF-16 units.
 #include <cstring>
 
-#include "app/tray_tip.h"
 #include "settings/options_path.h"
 #include "tests/fuzz/fuzz_input.h"
 #include "ui/application_title.h"
+#include "ui/tray_tip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace lume;
+    using namespace lume::ui;
     const std::string path(reinterpret_cast<const char*>(data), size);
     const std::string options = OptionsFilePathFor(path);
     fuzz::Require(options.size() >= 4 && options.compare(options.size() - 4, 4, ".ini") == 0);

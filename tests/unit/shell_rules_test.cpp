@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/window_filter.h"
-#include "app/tray_dispatch.h"
-#include "app/tray_icon_list.h"
-#include "app/tray_tip.h"
+#include "ui/tray_dispatch.h"
+#include "ui/tray_icon_list.h"
+#include "ui/tray_tip.h"
 #include "core/win_constants.h"
 #include "ui/application_title.h"
 
 using namespace lume;
+using namespace lume::ui;
 using namespace lume::win;
 
 TEST(ShellRules, SweepFilters)

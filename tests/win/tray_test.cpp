@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "app/task_tray.h"
 #include "core/user_error.h"
 #include "resources/texts.h"
+#include "ui/task_tray.h"
 
 namespace {
 
 using namespace lume;
+using namespace lume::ui;
 
 struct ShellCall {
     DWORD message;
@@ -29,11 +30,15 @@ struct ShellCall {
 
 std::vector<ShellCall> Calls;
 BOOL ShellAnswer = TRUE;
+// The recorder answers as a shell that refuses to add an icon it still holds, and can modify it.
+bool ShellHoldsTheIcon = false;
 
 BOOL RecordShellCall(DWORD message, NOTIFYICONDATAA* data)
 {
     Calls.push_back({message, data->uID, data->uFlags, data->hIcon, data->szTip, data->cbSize,
                      data->uCallbackMessage});
+    if (ShellHoldsTheIcon)
+        return message == NIM_MODIFY;
     return ShellAnswer;
 }
 
@@ -60,7 +65,7 @@ protected:
 
     void SetUp() override
     {
-        TrayShellNotify = RecordShellCall;
+        ShellHoldsTheIcon = false;
         ShellAnswer = TRUE;
         Calls.clear();
         icon_ = LoadIcon(nullptr, IDI_APPLICATION);
@@ -74,7 +79,7 @@ OwnerForm* TrayTest::Owner = nullptr;
 
 TEST_F(TrayTest, RegistrationTipAndIconCalls)
 {
-    TTaskTray tray(&owner_);
+    TTaskTray tray(&owner_, RecordShellCall);
     EXPECT_EQ(ErrorOf([&] { tray.setRegistered(true); }), texts::NoIconGiven);
     EXPECT_FALSE(tray.Registered());
     EXPECT_TRUE(Calls.empty());
@@ -123,20 +128,13 @@ TEST_F(TrayTest, RegistrationTipAndIconCalls)
     EXPECT_TRUE(Calls.empty()) << "an icon again does not re-add it";
 }
 
-// A shell that refuses to add an icon it still holds, and can modify it.
-BOOL ShellHoldingTheIcon(DWORD message, NOTIFYICONDATAA* data)
-{
-    RecordShellCall(message, data);
-    return message == NIM_MODIFY;
-}
-
 TEST_F(TrayTest, ShellAnnouncedWhileItStillHasTheIcon)
 {
-    TTaskTray tray(&owner_);
+    TTaskTray tray(&owner_, RecordShellCall);
     tray.setIcon(icon_);
     tray.setRegistered(true);
     Calls.clear();
-    TrayShellNotify = ShellHoldingTheIcon;
+    ShellHoldsTheIcon = true;
     EXPECT_EQ(ErrorOf([&] { tray.ShellRestarted(); }), "") << "the icon is there: no error";
     ASSERT_EQ(Calls.size(), 2u);
     EXPECT_EQ(Calls[0].message, static_cast<DWORD>(NIM_ADD));
@@ -144,15 +142,15 @@ TEST_F(TrayTest, ShellAnnouncedWhileItStillHasTheIcon)
     EXPECT_TRUE(tray.InTray());
     // A shell that can do neither: the error, as before.
     ShellAnswer = FALSE;
-    TrayShellNotify = RecordShellCall;
+    ShellHoldsTheIcon = false;
     EXPECT_EQ(ErrorOf([&] { tray.ShellRestarted(); }), texts::TrayRegistrationFailed);
     ShellAnswer = TRUE;
 }
 
 TEST_F(TrayTest, IconIdsAndTheirErrors)
 {
-    TTaskTray first(&owner_);
-    TTaskTray second(&owner_);
+    TTaskTray first(&owner_, RecordShellCall);
+    TTaskTray second(&owner_, RecordShellCall);
     EXPECT_EQ(second.IconID(), first.IconID() + 1);
     EXPECT_EQ(ErrorOf([&] { first.setIconID(0); }), texts::IconIdNotPositive);
     EXPECT_EQ(ErrorOf([&] { first.setIconID(-3); }), texts::IconIdNotPositive);
@@ -176,7 +174,7 @@ TEST_F(TrayTest, IconIdsAndTheirErrors)
     EXPECT_TRUE(second.Registered());
 
     // The shell refuses: the error, and not in the tray.
-    TTaskTray third(&owner_);
+    TTaskTray third(&owner_, RecordShellCall);
     third.setIcon(icon_);
     ShellAnswer = FALSE;
     EXPECT_EQ(ErrorOf([&] { third.setRegistered(true); }), texts::TrayRegistrationFailed);
@@ -186,7 +184,7 @@ TEST_F(TrayTest, IconIdsAndTheirErrors)
 
 TEST_F(TrayTest, DestructionDeletesTheIconAndFreesItsId)
 {
-    auto tray = std::make_unique<TTaskTray>(&owner_);
+    auto tray = std::make_unique<TTaskTray>(&owner_, RecordShellCall);
     const int32_t id = tray->IconID();
     tray->setIcon(icon_);
     tray->setRegistered(true);
@@ -195,13 +193,13 @@ TEST_F(TrayTest, DestructionDeletesTheIconAndFreesItsId)
     ASSERT_EQ(Calls.size(), 1u);
     EXPECT_EQ(Calls[0].message, static_cast<DWORD>(NIM_DELETE));
     EXPECT_EQ(Calls[0].id, static_cast<UINT>(id));
-    TTaskTray other(&owner_);
+    TTaskTray other(&owner_, RecordShellCall);
     EXPECT_EQ(ErrorOf([&] { other.setIconID(id); }), "");
 }
 
 TEST_F(TrayTest, MenusAndMouseDispatch)
 {
-    TTaskTray tray(&owner_);
+    TTaskTray tray(&owner_, RecordShellCall);
     tray.setIcon(icon_);
     tray.setRegistered(true);
     TNotifyWindow* notify = TrayNotifyWindowOfProcess();
@@ -226,7 +224,7 @@ TEST_F(TrayTest, MenusAndMouseDispatch)
         downs.push_back({button, shift});
         // A tray message while this one is handled: dropped.
         SendMessageA(notify->handle(), UM_TRAYNOTIFY, id, WM_LBUTTONDOWN);
-        EXPECT_TRUE(TrayDispatchBusy);
+        EXPECT_TRUE(notify->DispatchBusy());
     };
     tray.OnMouseMove = [&](TTaskTray*, uint8_t shift, int, int) { moves += shift == 0; };
     tray.OnMouseUp = [&](TTaskTray*, MouseButton, uint8_t, int, int) { ++ups; };
@@ -242,12 +240,12 @@ TEST_F(TrayTest, MenusAndMouseDispatch)
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(ups, 1);
     EXPECT_EQ(doubles, 1);
-    EXPECT_FALSE(TrayDispatchBusy);
+    EXPECT_FALSE(notify->DispatchBusy());
 
     // Busy is reset also when an error passes through.
     tray.OnMouseDown = [](TTaskTray*, MouseButton, uint8_t, int, int) { throw UserError("stop"); };
     EXPECT_THROW(notify->UMTrayNotify(id, WM_LBUTTONDOWN), UserError);
-    EXPECT_FALSE(TrayDispatchBusy);
+    EXPECT_FALSE(notify->DispatchBusy());
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include "core/lead_bytes.h"
 
-namespace lume {
+namespace lume::ui {
 
 constexpr size_t TrayTipBytes = 63;  // the field's 64 bytes less the terminator
 
@@ -22,4 +22,4 @@ inline std::string TrayTipText(std::string_view tip)
     return std::string(tip.substr(0, end));
 }
 
-} // namespace lume
+} // namespace lume::ui

@@ -1,19 +1,18 @@
-#include "app/task_tray.h"
+#include "ui/task_tray.h"
 
 #include <cstring>
 
-#include "app/tray_tip.h"
 #include "core/user_error.h"
 #include "resources/texts.h"
 #include "ui/application.h"
+#include "ui/tray_tip.h"
 
-namespace lume {
+namespace lume::ui {
 
 namespace {
 
-BOOL CallShell(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
-
-// Created by the first refresh that needs it; a child of that component's owner.
+// One per process, as the shell reports every icon to it. Created by the first
+// refresh that needs it; a child of that component's owner.
 std::unique_ptr<TNotifyWindow> TrayNotifyWindow;
 
 // The layout with a 64-byte tip, whatever this SDK's full record is.
@@ -21,12 +20,11 @@ constexpr DWORD IconDataSize = NOTIFYICONDATAA_V1_SIZE;
 
 } // namespace
 
-ShellNotifyIconCall TrayShellNotify = CallShell;
-bool TrayDispatchBusy = false;
+BOOL CallShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); }
 
 TrayIconList<TTaskTray>& TrayIconListOfProcess()
 {
-    static TrayIconList<TTaskTray> list;
+    static TrayIconList<TTaskTray> list;  // one per process: the IDs are unique within it
     return list;
 }
 
@@ -51,13 +49,14 @@ void TNotifyWindow::UMTrayNotify(WPARAM iconId, LPARAM iconMessage)
     POINT cursor{};
     GetCursorPos(&cursor);
     auto* entry = TrayIconListOfProcess().find(std::to_string(static_cast<uint32_t>(iconId)));
-    if (!entry || TrayDispatchBusy)
+    if (!entry || dispatchBusy_)
         return;  // dropped, not queued
     TTaskTray* tray = entry->component;
-    TrayDispatchBusy = true;
+    dispatchBusy_ = true;
     struct BusyReset {
-        ~BusyReset() { TrayDispatchBusy = false; }
-    } reset;  // also when an error passes through
+        bool& busy;
+        ~BusyReset() { busy = false; }
+    } reset{dispatchBusy_};  // also when an error passes through
     const TrayMouseEvent event = ClassifyTrayMessage(static_cast<uint32_t>(iconMessage));
     switch (event.call) {
     case TrayMouseCall::MouseMove:
@@ -77,7 +76,7 @@ void TNotifyWindow::UMTrayNotify(WPARAM iconId, LPARAM iconMessage)
     }
 }
 
-TTaskTray::TTaskTray(ui::Form* owner) : owner_(owner)
+TTaskTray::TTaskTray(Form* owner, ShellNotifyIconCall shellNotify) : owner_(owner), shellNotify_(shellNotify)
 {
     TrayIconList<TTaskTray>& list = TrayIconListOfProcess();
     iconId_ = list.nextId();  // not checked for being free
@@ -110,9 +109,9 @@ void TTaskTray::RefreshTrayIcon(bool orModify)
     std::memset(iconData_.szTip, 0, sizeof iconData_.szTip);
     std::string tip = TrayTipText(tipString_);
     std::memcpy(iconData_.szTip, tip.data(), tip.size());
-    bool shown = TrayShellNotify(inTray_ ? NIM_MODIFY : NIM_ADD, &iconData_);
+    bool shown = shellNotify_(inTray_ ? NIM_MODIFY : NIM_ADD, &iconData_);
     if (!shown && !inTray_ && orModify)
-        shown = TrayShellNotify(NIM_MODIFY, &iconData_);
+        shown = shellNotify_(NIM_MODIFY, &iconData_);
     if (!shown)
         throw UserError(texts::TrayRegistrationFailed);
     inTray_ = true;
@@ -121,7 +120,7 @@ void TTaskTray::RefreshTrayIcon(bool orModify)
 void TTaskTray::RemoveTrayIcon()
 {
     if (inTray_)
-        TrayShellNotify(NIM_DELETE, &iconData_);
+        shellNotify_(NIM_DELETE, &iconData_);
     inTray_ = false;
     registered_ = false;
 }
@@ -188,10 +187,10 @@ void TTaskTray::setRegistered(bool registered)
     }
 }
 
-void TTaskTray::watch(ui::PopupMenu* menu)
+void TTaskTray::watch(PopupMenu* menu)
 {
     std::weak_ptr<bool> alive = alive_;
-    menu->notifyOnDestruction([this, alive](ui::PopupMenu* destroyed) {
+    menu->notifyOnDestruction([this, alive](PopupMenu* destroyed) {
         if (alive.expired() || !*alive.lock())
             return;
         if (popupMenuL_ == destroyed)
@@ -201,14 +200,14 @@ void TTaskTray::watch(ui::PopupMenu* menu)
     });
 }
 
-void TTaskTray::setPopupMenuL(ui::PopupMenu* menu)
+void TTaskTray::setPopupMenuL(PopupMenu* menu)
 {
     popupMenuL_ = menu;
     if (menu)
         watch(menu);
 }
 
-void TTaskTray::setPopupMenuR(ui::PopupMenu* menu)
+void TTaskTray::setPopupMenuR(PopupMenu* menu)
 {
     popupMenuR_ = menu;
     if (menu)
@@ -225,7 +224,7 @@ void TTaskTray::MouseDown(MouseButton button, uint8_t shift, int x, int y)
 {
     if (owner_) {
         SetForegroundWindow(owner_->handle());
-        ui::Application::instance().processMessages();
+        Application::instance().processMessages();
     }
     if (OnMouseDown)
         OnMouseDown(this, button, shift, x, y);
@@ -247,4 +246,4 @@ void TTaskTray::MouseUp(MouseButton button, uint8_t shift, int x, int y)
         OnMouseUp(this, button, shift, x, y);
 }
 
-} // namespace lume
+} // namespace lume::ui

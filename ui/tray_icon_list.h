@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace lume {
+namespace lume::ui {
 
 template <class Component>
 class TrayIconList {
@@ -42,4 +42,4 @@ private:
     std::vector<Entry> entries_;
 };
 
-} // namespace lume
+} // namespace lume::ui

@@ -8,37 +8,43 @@
 #include <memory>
 #include <string>
 
-#include "app/tray_dispatch.h"
-#include "app/tray_icon_list.h"
 #include "ui/form.h"
 #include "ui/icon.h"
 #include "ui/popup_menu.h"
+#include "ui/tray_dispatch.h"
+#include "ui/tray_icon_list.h"
 
-namespace lume {
+namespace lume::ui {
 
 constexpr UINT UM_TRAYNOTIFY = WM_USER + 0x66;
 
-// The one way to the shell; tests put a recorder here.
+// The component's one way to the shell; tests hand in a recorder.
 using ShellNotifyIconCall = BOOL (*)(DWORD message, NOTIFYICONDATAA* data);
-extern ShellNotifyIconCall TrayShellNotify;
+// The shell itself: what a component uses unless given another.
+BOOL CallShellNotifyIcon(DWORD message, NOTIFYICONDATAA* data);
 
 class TTaskTray;
 
-class TNotifyWindow : public ui::Form {
+class TNotifyWindow : public Form {
 public:
     explicit TNotifyWindow(HWND owner);
 
     // UM_TRAYNOTIFY: wParam the icon's uID, lParam the message seen on the icon.
     void UMTrayNotify(WPARAM iconId, LPARAM iconMessage);
+    // True while a tray message is handled; another that comes meanwhile is dropped.
+    bool DispatchBusy() const { return dispatchBusy_; }
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    bool dispatchBusy_ = false;
 };
 
 class TTaskTray {
 public:
     // `owner`: the form that holds the component; the notify window becomes its child.
-    explicit TTaskTray(ui::Form* owner);
+    // `shellNotify`: every call to the shell goes through it.
+    explicit TTaskTray(Form* owner, ShellNotifyIconCall shellNotify = CallShellNotifyIcon);
     ~TTaskTray();
     TTaskTray(const TTaskTray&) = delete;
     TTaskTray& operator=(const TTaskTray&) = delete;
@@ -53,10 +59,10 @@ public:
     bool Registered() const { return registered_; }
     void setRegistered(bool registered);
     bool InTray() const { return inTray_; }
-    ui::PopupMenu* PopupMenuL() const { return popupMenuL_; }
-    ui::PopupMenu* PopupMenuR() const { return popupMenuR_; }
-    void setPopupMenuL(ui::PopupMenu* menu);
-    void setPopupMenuR(ui::PopupMenu* menu);
+    PopupMenu* PopupMenuL() const { return popupMenuL_; }
+    PopupMenu* PopupMenuR() const { return popupMenuR_; }
+    void setPopupMenuL(PopupMenu* menu);
+    void setPopupMenuR(PopupMenu* menu);
     const NOTIFYICONDATAA& IconData() const { return iconData_; }
 
     std::function<void(TTaskTray*, MouseButton)> OnDblClick;
@@ -79,23 +85,24 @@ public:
 
 private:
     void IconChanged() { RefreshTrayIcon(); }
-    void watch(ui::PopupMenu* menu);
+    void watch(PopupMenu* menu);
 
-    ui::Form* owner_;
+    Form* owner_;
+    ShellNotifyIconCall shellNotify_;
     std::string tipString_;
-    ui::Icon icon_;
+    ui::Icon icon_;  // qualified: inside the class, Icon names the getter
     int32_t iconId_ = 0;
-    ui::PopupMenu* popupMenuL_ = nullptr;
-    ui::PopupMenu* popupMenuR_ = nullptr;
+    PopupMenu* popupMenuL_ = nullptr;
+    PopupMenu* popupMenuR_ = nullptr;
     NOTIFYICONDATAA iconData_{};
     bool registered_ = false;
     bool inTray_ = false;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);  // for the menus' notifications
 };
 
-// The process-wide state of the module.
+// One per process: every component takes its icon ID from this list.
 TrayIconList<TTaskTray>& TrayIconListOfProcess();
+// One per process: the shell reports every icon of the process to this window.
 TNotifyWindow* TrayNotifyWindowOfProcess();  // none before the first registration
-extern bool TrayDispatchBusy;
 
-} // namespace lume
+} // namespace lume::ui

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-namespace lume {
+namespace lume::ui {
 
 enum class TrayMouseCall : uint8_t { None, MouseMove, MouseDown, MouseUp, DblClick };
 enum class MouseButton : uint8_t { Left = 0, Right = 1, Middle = 2 };
@@ -39,4 +39,4 @@ constexpr TrayMouseEvent ClassifyTrayMessage(uint32_t iconMessage)
     }
 }
 
-} // namespace lume
+} // namespace lume::ui
