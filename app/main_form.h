@@ -9,7 +9,7 @@
 #include "core/mends.h"
 #include "fallback/outside_painter.h"
 #include "look/program_look.h"
-#include "publish/look_publisher.h"
+#include "look/look_publisher.h"
 #include "settings/option_dialog.h"
 #include "ui/form.h"
 #include "ui/handles.h"

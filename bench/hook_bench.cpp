@@ -18,7 +18,7 @@
 #include "bench/painter_setup.h"
 #include "hooklib/lumehook.h"
 #include "look/look_source.h"
-#include "publish/look_publisher.h"
+#include "look/look_publisher.h"
 #include "tests/common/bmp_writer.h"
 #include "tests/win/win_test_support.h"
 

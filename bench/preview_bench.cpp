@@ -15,7 +15,7 @@
 #include "bench/painter_setup.h"
 #include "hooklib/lumehook.h"
 #include "look/look_source.h"
-#include "publish/look_publisher.h"
+#include "look/look_publisher.h"
 
 using namespace lume;
 

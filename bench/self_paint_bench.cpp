@@ -12,7 +12,7 @@
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
 #include "look/look_source.h"
-#include "publish/look_publisher.h"
+#include "look/look_publisher.h"
 
 using namespace lume;
 

@@ -15,7 +15,7 @@
 #include "hooklib/lumehook.h"
 #include "look/look_source.h"
 #include "look/surfaces.h"
-#include "publish/look_publisher.h"
+#include "look/look_publisher.h"
 #include "settings/settings.h"
 #include "tests/win/win_test_support.h"
 

@@ -6,6 +6,24 @@ namespace lume {
 
 using namespace win;
 
+namespace {
+
+// Where the title ends: before the leftmost button the paint keeps.
+int32_t TextLimitX(const CaptionLayout& layout) noexcept
+{
+    if (!layout.ProtectCloseButton)
+        return layout.CaptionRect.right - 2;
+    if (!layout.ProtectOtherButtons)
+        return layout.CloseButtonRect.left;
+    if (layout.MinButtonShown || layout.MaxButtonShown)
+        return layout.MinButtonRect.left;
+    if (layout.HelpButtonShown)
+        return layout.MaxButtonRect.left;
+    return layout.CloseButtonRect.left;
+}
+
+} // namespace
+
 CaptionMetrics CaptionMetricsFrom(const SystemFrameMetrics& system) noexcept
 {
     CaptionMetrics metrics;
@@ -81,17 +99,7 @@ CaptionLayout LayoutCaption(int32_t width, int32_t height, uint32_t style, uint3
     layout.MaxButtonRect = {maxLeft, buttonTop, maxLeft + w, buttonBottom};
     layout.MinButtonRect = {maxLeft - w, buttonTop, maxLeft, buttonBottom};
 
-    if (!layout.ProtectCloseButton)
-        layout.TextLimitX = caption.right - 2;
-    else if (!layout.ProtectOtherButtons)
-        layout.TextLimitX = layout.CloseButtonRect.left;
-    else if (layout.MinButtonShown || layout.MaxButtonShown)
-        layout.TextLimitX = layout.MinButtonRect.left;
-    else if (layout.HelpButtonShown)
-        layout.TextLimitX = layout.MaxButtonRect.left;
-    else
-        layout.TextLimitX = layout.CloseButtonRect.left;
-
+    layout.TextLimitX = TextLimitX(layout);
     if (style & (WsMinimizeBox | WsMaximizeBox))
         layout.ButtonAreaX = layout.MinButtonRect.left;
     else if (exStyle & WsExContextHelp)

@@ -15,6 +15,24 @@ void Put(std::vector<uint8_t>& block, size_t at, const T& value)
 
 size_t AlignedTo4(size_t n) { return (n + 3) & ~size_t{3}; }
 
+// Each name as its length in UTF-16 units, then its units; at most
+// LookLeftAloneLimit of them, each of 1 to LookNameUnits units.
+std::vector<uint16_t> LeftAloneNames(const std::vector<std::u16string>& leftAlone, uint32_t& count)
+{
+    std::vector<uint16_t> names;
+    count = 0;
+    for (const std::u16string& name : leftAlone) {
+        if (count == LookLeftAloneLimit)
+            break;
+        if (name.empty() || name.size() > LookNameUnits)
+            continue;
+        names.push_back(static_cast<uint16_t>(name.size()));
+        names.insert(names.end(), name.begin(), name.end());
+        ++count;
+    }
+    return names;
+}
+
 } // namespace
 
 std::vector<uint8_t> LookBlock(const LookSource& source)
@@ -57,17 +75,8 @@ std::vector<uint8_t> LookBlock(const LookSource& source)
         look.surfaces[i] = {look.surfaces[i].kind, widths[i], heights[i], static_cast<uint32_t>(size)};
         size += static_cast<size_t>(widths[i]) * static_cast<size_t>(heights[i]) * 4;
     }
-    std::vector<uint16_t> names;
     uint32_t nameCount = 0;
-    for (const std::u16string& name : source.leftAlone) {
-        if (nameCount == LookLeftAloneLimit)
-            break;
-        if (name.empty() || name.size() > LookNameUnits)
-            continue;
-        names.push_back(static_cast<uint16_t>(name.size()));
-        names.insert(names.end(), name.begin(), name.end());
-        ++nameCount;
-    }
+    const std::vector<uint16_t> names = LeftAloneNames(source.leftAlone, nameCount);
     look.leftAloneCount = nameCount;
     look.leftAloneOffset = static_cast<uint32_t>(size);
     look.leftAloneBytes = static_cast<uint32_t>(names.size() * 2);

@@ -4,6 +4,7 @@ namespace lume::texts {
 
 namespace {
 
+// One per process: chosen once at start from the system's language, read by every text.
 Language Current = Language::Japanese;
 
 } // namespace

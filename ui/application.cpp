@@ -15,7 +15,7 @@ constexpr wchar_t ApplicationWindowClass[] = L"LumeLumeApplication";
 
 Application& Application::instance()
 {
-    static Application application;
+    static Application application;  // one per process: it owns the message loop and the application window
     return application;
 }
 

@@ -45,6 +45,7 @@ LRESULT CALLBACK FilteredEditProc(HWND window, UINT message, WPARAM wParam, LPAR
         MessageBeep(0);
         return 0;
     }
+    // Looked up once: the library stays loaded while the process runs.
     static auto defaultProc = LateBound<decltype(DefSubclassProc)>("comctl32.dll", "DefSubclassProc");
     return defaultProc ? defaultProc(window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
 }

@@ -58,6 +58,7 @@ uint32_t ProgramIntegrityLevel()
 
 WindowProgram ProgramOfProcess(DWORD processId)
 {
+    // One per process: a program's file name and trust do not change while it runs.
     static std::map<ProcessKey, WindowProgram> programs;
     ui::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process)
@@ -82,6 +83,7 @@ WindowProgram ProgramOfProcess(DWORD processId)
 
 const WindowProgram& ProgramOf(HWND window)
 {
+    // One per process, beside the lookup by process: a window keeps its process.
     static std::unordered_map<HWND, WindowProgram> programs;
     if (auto found = programs.find(window); found != programs.end())
         return found->second;

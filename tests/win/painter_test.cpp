@@ -15,7 +15,7 @@
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
 #include "look/look_source.h"
-#include "publish/look_publisher.h"
+#include "look/look_publisher.h"
 #include "look/bitmap_file.h"
 #include "compose/caption_composition.h"
 #include "fallback/caption_dc.h"

@@ -1,4 +1,4 @@
-#include "publish/look_publisher.h"
+#include "look/look_publisher.h"
 
 #include <cstddef>
 #include <cstring>
