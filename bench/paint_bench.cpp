@@ -1,4 +1,4 @@
-// PaintCaption of a 400 x 300 window of another process, against the
+// The outside painter's paint of a 400 x 300 window of another process, against the
 // system's own repaint of that window's frame (WM_NCPAINT): the painting from
 // outside, which serves the windows no hook reaches.
 #include <windows.h>
@@ -38,8 +38,8 @@ int main()
         painting.look.buildSurfaces();
         bench::Comparison c = bench::CompareMedians(15, 40, [&] { painting.painter.paint(window, true); }, systemRepaint);
         // The painting from outside, kept for windows no hook reaches: no target.
-        bench::PrintFigure(gradient ? "outside: PaintCaption (gradient) / WM_NCPAINT"
-                                    : "outside: PaintCaption (texture) / WM_NCPAINT",
+        bench::PrintFigure(gradient ? "outside: OutsidePainter (gradient) / WM_NCPAINT"
+                                    : "outside: OutsidePainter (texture) / WM_NCPAINT",
                            c);
     }
     // Where a paint's time goes: each of these is one or more round trips to the Wine server.
