@@ -49,13 +49,12 @@ int main()
             operation();
         std::printf("  %-42s %10.1f us\n", name, (bench::NowMicroseconds() - start) / 200);
     };
-    const uint32_t style = static_cast<uint32_t>(GetWindowLongA(window, GWL_STYLE));
     perCall("GetWindowLongA (2 per paint)", [&] { GetWindowLongA(window, GWL_STYLE); });
     perCall("GetClassNameA", [&] {
         char name[16];
         GetClassNameA(window, name, sizeof name);
     });
-    perCall("ComputeCaptionLayout (3 queries)", [&] { painting.painter.layoutOf(window); });
+    perCall("layout query (3 queries)", [&] { painting.painter.layoutOf(window); });
     perCall("GetWindowTextW", [&] {
         wchar_t text[257];
         GetWindowTextW(window, text, 257);
