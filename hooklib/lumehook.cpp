@@ -5,6 +5,7 @@
 // another thread, and only ever posts to the program's window and paints
 // captions in their windows' own threads.
 #include "hooklib/lumehook.h"
+#include "core/win_handles.h"
 #include "hooklib/classify.h"
 #include "hooklib/composed_frame.h"
 #include "hooklib/hook_protocol.h"
@@ -37,10 +38,10 @@ HHOOK HookOf(const lume::HookShare& share)
 // The record for the program to write: made here, or left by a copy of ours
 // that ended. Refused when it is not 8 committed, writable bytes of the
 // paging file: a section someone else made first under the name.
-lume::HookShare* WritableRecord(HANDLE mapping)
+lume::win::MappedView<lume::HookShare> WritableRecord(HANDLE mapping)
 {
     SIZE_T size = 0;
-    return static_cast<lume::HookShare*>(
+    return lume::win::ViewAs<lume::HookShare>(
         lume::MapSoundView(mapping, FILE_MAP_READ | FILE_MAP_WRITE, sizeof(lume::HookShare), size));
 }
 
@@ -131,27 +132,25 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
 
 extern "C" BOOLEAN WINAPI CreateDLLInst(HWND mainWnd)
 {
-    // This creation handle is never closed: it keeps the named mapping alive
-    // until the program ends, also while no hooked process has mapped it.
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                        sizeof(lume::HookShare), lume::HookShareName);
+    lume::win::KernelHandle mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                       sizeof(lume::HookShare), lume::HookShareName));
     if (!mapping)
         return FALSE;
-    lume::HookShare* share = WritableRecord(mapping);
-    if (!share) {
-        CloseHandle(mapping);
+    const lume::win::MappedView<lume::HookShare> share = WritableRecord(mapping.get());
+    if (!share)
         return FALSE;
-    }
     if (OwnTarget && OwnTarget != mainWnd)
         RemovePropA(OwnTarget, lume::HookTargetPropertyName);
     SetPropA(mainWnd, lume::HookTargetPropertyName, reinterpret_cast<HANDLE>(1));
     OwnTarget = mainWnd;
-    __atomic_store_n(&share->MainWnd, lume::HandleToField(reinterpret_cast<uintptr_t>(mainWnd)), __ATOMIC_RELEASE);
+    __atomic_store_n(&share.get()->MainWnd, lume::HandleToField(reinterpret_cast<uintptr_t>(mainWnd)), __ATOMIC_RELEASE);
     InstallingThread = GetCurrentThreadId();
     OwnHook = SetWindowsHookExA(WH_CALLWNDPROCRET, CALLWNDPROCRETHookProc, ModuleInstance, 0);
-    __atomic_store_n(&share->HookHandle, lume::HandleToField(reinterpret_cast<uintptr_t>(OwnHook)),
+    __atomic_store_n(&share.get()->HookHandle, lume::HandleToField(reinterpret_cast<uintptr_t>(OwnHook)),
                      __ATOMIC_RELEASE);
-    UnmapViewOfFile(share);
+    // This creation handle is never closed: it keeps the named mapping alive
+    // until the program ends, also while no hooked process has mapped it.
+    mapping.release();
     lume::ExpectSharedRecord();
     return TRUE;
 }

@@ -1,6 +1,7 @@
 #include "hooklib/self_paint.h"
 
 #include "compose/caption_drawing.h"
+#include "core/win_handles.h"
 #include "hooklib/composed_frame.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/look_hold.h"
@@ -130,18 +131,15 @@ HRGN ClipOf(LookHold& hold, HWND window, const CaptionLayout& layout, bool withL
                       {left, top, left + client.right, top + client.bottom}};
     if (hold.clip && hold.clipKey == key)
         return hold.clip;
-    if (hold.clip)
-        DeleteObject(hold.clip);
-    hold.clip = CaptionClipRegion(layout, true, withLines, {0, 0});
-    HRGN inside = CreateRectRgn(key.client.left, key.client.top, key.client.right, key.client.bottom);
-    if (hold.clip && inside)
-        CombineRgn(hold.clip, hold.clip, inside, RGN_DIFF);
-    if (inside)
-        DeleteObject(inside);
-    if (hold.clip && !inside) {
-        DeleteObject(hold.clip);  // the client area could not be cut out
-        hold.clip = nullptr;
-    }
+    win::CloseKept<win::GdiObject<HRGN>>(hold.clip);
+    win::GdiObject<HRGN> clip(CaptionClipRegion(layout, true, withLines, {0, 0}));
+    const win::GdiObject<HRGN> inside(
+        CreateRectRgn(key.client.left, key.client.top, key.client.right, key.client.bottom));
+    if (!inside)
+        clip.reset();  // the client area could not be cut out
+    else if (clip)
+        CombineRgn(clip.get(), clip.get(), inside.get(), RGN_DIFF);
+    hold.clip = clip.release();
     hold.clipKey = key;
     return hold.clip;
 }
@@ -201,15 +199,14 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style, bool ac
         ComposeCaption(hold.composition, layout, bands, surface, text, nullptr);
         return;
     }
-    HDC dc = GetWindowDC(window);
+    const win::WindowDc dc(window, GetWindowDC(window));
     if (!dc)
         return;
     if (HRGN clip = ClipOf(hold, window, layout, font != nullptr, frame)) {
-        SelectClipRgn(dc, clip);
-        ComposeCaption(hold.composition, layout, bands, surface, text, dc);
-        PutComposedCaption(dc, hold.composition, bands);
+        SelectClipRgn(dc.get(), clip);
+        ComposeCaption(hold.composition, layout, bands, surface, text, dc.get());
+        PutComposedCaption(dc.get(), hold.composition, bands);
     }
-    ReleaseDC(window, dc);
 }
 
 void PaintOrPrepare(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner, bool put) noexcept
