@@ -1,6 +1,7 @@
 #include "hooklib/self_paint.h"
 
 #include "compose/caption_drawing.h"
+#include "compose/window_rules.h"
 #include "core/win_handles.h"
 #include "hooklib/composed_frame.h"
 #include "hooklib/hook_protocol.h"
@@ -85,9 +86,9 @@ int RememberedActivation(HWND window) noexcept
 
 // The look the system has just drawn: for WM_NCACTIVATE its wParam, which is
 // also remembered; for WM_ACTIVATE its own (the foreground may not have
-// changed yet). Otherwise the remembered one; failing that, a top-level
-// window in front is active, and an MDI child is when its frame is in front
-// and its MDI client, asked only when it is of this thread, names it active.
+// changed yet). Otherwise the remembered one; failing that, the shared rule,
+// with the frame of an MDI child its root window and its MDI client asked
+// only when it is of this thread.
 bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
 {
     HWND window = observed.hwnd;
@@ -99,14 +100,15 @@ bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
         return LOWORD(observed.wParam) != WA_INACTIVE;
     if (const int known = RememberedActivation(window); known >= 0)
         return known == 1;
-    if (!(style & WS_CHILD))
-        return GetForegroundWindow() == window;
-    if (GetForegroundWindow() != GetAncestor(window, GA_ROOT))
-        return false;
-    // A window of another thread could keep this one waiting: never sent to.
-    HWND parent = GetParent(window);
-    return GetWindowThreadProcessId(parent, nullptr) == GetCurrentThreadId() &&
-           reinterpret_cast<HWND>(SendMessageW(parent, WM_MDIGETACTIVE, 0, 0)) == window;
+    return IsCaptionShownActive(
+        style, [window] { return GetForegroundWindow() == window; },
+        [window] { return GetForegroundWindow() == GetAncestor(window, GA_ROOT); },
+        [window] {
+            // A window of another thread could keep this one waiting: never sent to.
+            HWND parent = GetParent(window);
+            return GetWindowThreadProcessId(parent, nullptr) == GetCurrentThreadId() &&
+                   reinterpret_cast<HWND>(SendMessageW(parent, WM_MDIGETACTIVE, 0, 0)) == window;
+        });
 }
 
 // The pixels a full paint sets less the buttons, and never inside the client
@@ -145,15 +147,15 @@ HRGN ClipOf(LookHold& hold, HWND window, const CaptionLayout& layout, bool withL
 }
 
 // A window's class never changes: the last one asked is remembered.
-bool IsTty(LookHold& hold, HWND window) noexcept
+bool IsNeverPaintedWindow(LookHold& hold, HWND window) noexcept
 {
     if (hold.lastWindow != window) {
-        char name[8];
-        hold.lastWindowIsTty =
-            GetClassNameA(window, name, sizeof name) == 3 && name[0] == 't' && name[1] == 't' && name[2] == 'y';
+        char name[8] = {};  // a longer name comes back cut, never as "tty"
+        GetClassNameA(window, name, sizeof name);
+        hold.lastWindowNeverPainted = IsNeverPaintedClass(name);
         hold.lastWindow = window;
     }
-    return hold.lastWindowIsTty;
+    return hold.lastWindowNeverPainted;
 }
 
 // Composes the window's caption in its `active` look or the other; with
@@ -213,7 +215,7 @@ void PaintOrPrepare(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner
 {
     ClaimedHold claimed;
     LookHold* hold = claimed.withLook(owner);
-    if (!hold || IsTty(*hold, observed.hwnd))
+    if (!hold || IsNeverPaintedWindow(*hold, observed.hwnd))
         return;
     if (IsProgramLeftAlone(*hold)) {
         UndoComposedFrame(observed.hwnd);  // left alone since its frame was changed
