@@ -5,6 +5,9 @@
 // another thread, and only ever posts to the program's window and paints
 // captions in their windows' own threads.
 #include "hooklib/lumehook.h"
+
+#include <utility>
+
 #include "core/win_handles.h"
 #include "hooklib/classify.h"
 #include "hooklib/composed_frame.h"
@@ -47,6 +50,32 @@ lume::win::MappedView<lume::HookShare> WritableRecord(HANDLE mapping)
     SIZE_T size = 0;
     return lume::win::ViewAs<lume::HookShare>(
         lume::MapSoundView(mapping, FILE_MAP_READ | FILE_MAP_WRITE, sizeof(lume::HookShare), size));
+}
+
+// Marks `mainWnd` for the hooks' posts, names it in the record and sets the
+// hook. When the system refuses the hook, what was set is put back as it
+// was: the mark, the record's window and the installing thread.
+bool InstallHook(lume::HookShare& share, HWND mainWnd)
+{
+    const bool marked = OwnTarget == mainWnd;
+    const uint32_t namedBefore = __atomic_load_n(&share.MainWnd, __ATOMIC_ACQUIRE);
+    SetPropA(mainWnd, lume::HookTargetPropertyName, reinterpret_cast<HANDLE>(1));
+    __atomic_store_n(&share.MainWnd, lume::HandleToField(reinterpret_cast<uintptr_t>(mainWnd)), __ATOMIC_RELEASE);
+    const DWORD installedBefore = std::exchange(InstallingThread, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, CALLWNDPROCRETHookProc, ModuleInstance, 0);
+    if (!hook) {
+        InstallingThread = installedBefore;
+        __atomic_store_n(&share.MainWnd, namedBefore, __ATOMIC_RELEASE);
+        if (!marked)
+            RemovePropA(mainWnd, lume::HookTargetPropertyName);
+        return false;
+    }
+    if (OwnTarget && OwnTarget != mainWnd)
+        RemovePropA(OwnTarget, lume::HookTargetPropertyName);
+    OwnTarget = mainWnd;
+    OwnHook = hook;
+    __atomic_store_n(&share.HookHandle, lume::HandleToField(reinterpret_cast<uintptr_t>(hook)), __ATOMIC_RELEASE);
+    return true;
 }
 
 // A hook of the other bitness is called on the installing thread for windows
@@ -197,17 +226,8 @@ extern "C" BOOLEAN WINAPI CreateDLLInst(HWND mainWnd)
     if (!mapping)
         return FALSE;
     const lume::win::MappedView<lume::HookShare> share = WritableRecord(mapping.get());
-    if (!share)
+    if (!share || !InstallHook(*share.get(), mainWnd))
         return FALSE;
-    if (OwnTarget && OwnTarget != mainWnd)
-        RemovePropA(OwnTarget, lume::HookTargetPropertyName);
-    SetPropA(mainWnd, lume::HookTargetPropertyName, reinterpret_cast<HANDLE>(1));
-    OwnTarget = mainWnd;
-    __atomic_store_n(&share.get()->MainWnd, lume::HandleToField(reinterpret_cast<uintptr_t>(mainWnd)), __ATOMIC_RELEASE);
-    InstallingThread = GetCurrentThreadId();
-    OwnHook = SetWindowsHookExA(WH_CALLWNDPROCRET, CALLWNDPROCRETHookProc, ModuleInstance, 0);
-    __atomic_store_n(&share.get()->HookHandle, lume::HandleToField(reinterpret_cast<uintptr_t>(OwnHook)),
-                     __ATOMIC_RELEASE);
     // This creation handle is never closed: it keeps the named mapping alive
     // until the program ends, also while no hooked process has mapped it.
     mapping.release();
