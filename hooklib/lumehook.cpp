@@ -108,6 +108,7 @@ enum class Step : uint8_t {
     Classified,            // the classification's notice or rewrite, then our caption when redrawn
 };
 
+// The step, with what it acts on.
 struct Reaction {
     Step step = Step::PassOn;
     uint32_t owner = 0;       // the record's MainWnd
@@ -242,6 +243,8 @@ extern "C" void WINAPI DestroyDLLInst()
     OwnHook = nullptr;
 }
 
+// Per message: a read of memory, and for the few messages the hook looks at,
+// one decision and the one action it calls for.
 extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const lume::HookShare* record = lume::SharedRecord();
