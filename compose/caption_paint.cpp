@@ -1,6 +1,7 @@
 #include "compose/caption_paint.h"
 
 #include "compose/caption_drawing.h"
+#include "core/win_handles.h"
 
 namespace lume {
 
@@ -42,12 +43,12 @@ HDC CompositionDib::prepare(int32_t needWidth, int32_t needHeight) noexcept
 
 void CompositionDib::release() noexcept
 {
-    if (dc && original)
-        SelectObject(dc, original);
-    if (dc)
-        DeleteDC(dc);
-    if (bitmap)
-        DeleteObject(bitmap);
+    {
+        // Closed in turn as the owners go: the DC's own bitmap put back, the DC, then the bitmap.
+        const win::GdiObject<HBITMAP> ownBitmap(bitmap);
+        const win::MemoryDcHandle ownDc(dc);
+        const auto ownSelection = win::SelectedObject::TakenOver(dc, original);
+    }
     *this = CompositionDib{};
 }
 
@@ -70,16 +71,17 @@ uint64_t TileCount(const Rect& caption, int32_t width, int32_t height) noexcept
 // The tiles anchored at the caption's top-left corner, as the blits put them.
 bool PaintPattern(HDC dc, const SurfaceSource& surface, const Rect& caption) noexcept
 {
-    HBRUSH pattern = CreatePatternBrush(static_cast<HBITMAP>(GetCurrentObject(surface.dc, OBJ_BITMAP)));
+    const win::GdiObject<HBRUSH> pattern(
+        CreatePatternBrush(static_cast<HBITMAP>(GetCurrentObject(surface.dc, OBJ_BITMAP))));
     if (!pattern)
         return false;
     POINT origin{};
     SetBrushOrgEx(dc, caption.left, caption.top, &origin);
-    const HGDIOBJ previous = SelectObject(dc, pattern);
-    PatBlt(dc, caption.left, caption.top, caption.width(), caption.height(), PATCOPY);
-    SelectObject(dc, previous);
+    {
+        const win::SelectedObject selected(dc, pattern.get());
+        PatBlt(dc, caption.left, caption.top, caption.width(), caption.height(), PATCOPY);
+    }
     SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
-    DeleteObject(pattern);
     return true;
 }
 
@@ -114,7 +116,7 @@ namespace {
 // Shadow, then letters, transparent, cut to the text's clip, in the caption's font.
 void PaintCaptionText(HDC dc, const CaptionLayout& layout, const CaptionText& text) noexcept
 {
-    const HGDIOBJ previous = SelectObject(dc, text.font);
+    const win::SelectedObject font(dc, text.font);
     const Rect clip = CaptionTextClip(layout);
     const RECT clipRect{clip.left, clip.top, clip.right, clip.bottom};
     SetBkMode(dc, TRANSPARENT);
@@ -124,8 +126,6 @@ void PaintCaptionText(HDC dc, const CaptionLayout& layout, const CaptionText& te
     const Point letters = CaptionLetterOrigin(layout);
     SetTextColor(dc, layout.LetterColour);
     ExtTextOutW(dc, letters.x, letters.y, ETO_CLIPPED, &clipRect, text.title, text.length, nullptr);
-    if (previous)
-        SelectObject(dc, previous);
 }
 
 } // namespace
@@ -148,25 +148,19 @@ bool ComposeCaption(const CompositionDib& composition, const CaptionLayout& layo
 
 HRGN CaptionClipRegion(const CaptionLayout& layout, bool fullRepaint, bool withLines, Point offset) noexcept
 {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    HRGN part = CreateRectRgn(0, 0, 0, 0);
-    if (!region || !part) {
-        if (region)
-            DeleteObject(region);
-        if (part)
-            DeleteObject(part);
+    win::GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    const win::GdiObject<HRGN> part(CreateRectRgn(0, 0, 0, 0));
+    if (!region || !part)
         return nullptr;
-    }
     auto combine = [&](const Rect& r, int mode) {
-        SetRectRgn(part, r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y);
-        CombineRgn(region, region, part, mode);
+        SetRectRgn(part.get(), r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y);
+        CombineRgn(region.get(), region.get(), part.get(), mode);
     };
     for (const Rect& r : PaintedArea(layout, withLines))
         combine(r, RGN_OR);
     for (const Rect& r : LeftAlone(layout, fullRepaint))
         combine(r, RGN_DIFF);
-    DeleteObject(part);
-    return region;
+    return region.release();
 }
 
 void PutComposedCaption(HDC target, const CompositionDib& composition, const CompositionBands& bands) noexcept

@@ -47,10 +47,32 @@ bool IsHookedStyle(uint32_t style) noexcept
            (style & WsSysMenu) != 0 && (style & WsMinimize) == 0;
 }
 
-HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lResult) noexcept
+namespace {
+
+// A top-level window of any style that is visible, or has just been hidden,
+// was shown, hidden, moved, resized or re-ordered.
+bool IsPlacementChange(uint32_t style, uint32_t windowPosFlags) noexcept
+{
+    if ((style & WsChild) != 0)
+        return false;
+    if ((windowPosFlags & SwpHideWindow) != 0)
+        return true;
+    return (style & WsVisible) != 0 &&
+           ((windowPosFlags & SwpShowWindow) != 0 || (windowPosFlags & UnchangedPlacement) != UnchangedPlacement);
+}
+
+} // namespace
+
+HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lResult,
+                                   uint32_t windowPosFlags) noexcept
 {
     constexpr HookDecision nothing{HookAction::Nothing, 0};
     constexpr HookDecision touched{HookAction::PostCaptionTouched, 0};
+    // Of any style, and only ever the placement notice: the caption
+    // notifications never look at this message, so a call posts at most once.
+    if (message == WmWindowPosChanged)
+        return IsPlacementChange(style, windowPosFlags) ? HookDecision{HookAction::PostPlacementChanged, windowPosFlags}
+                                                        : nothing;
     if (!IsHookedStyle(style))
         return nothing;
     switch (message) {
@@ -72,17 +94,6 @@ HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lR
     default:
         return nothing;
     }
-}
-
-bool IsPlacementChange(uint32_t style, uint32_t windowPosFlags) noexcept
-{
-    if ((style & WsChild) != 0)
-        return false;
-    if ((windowPosFlags & SwpHideWindow) != 0)
-        return true;
-    constexpr uint32_t unchanged = SwpNoSize | SwpNoMove | SwpNoZOrder;
-    return (style & WsVisible) != 0 &&
-           ((windowPosFlags & SwpShowWindow) != 0 || (windowPosFlags & unchanged) != unchanged);
 }
 
 } // namespace lume

@@ -1,7 +1,10 @@
 // The hook procedure's whole decision, as a pure function of the observed
-// window's style, the message number and the window procedure's result.
+// window's style, the message number, the window procedure's result and,
+// for WM_WINDOWPOSCHANGED, the flags of its WINDOWPOS.
 #pragma once
 #include <cstdint>
+
+#include "core/win_constants.h"
 
 namespace lume {
 
@@ -10,6 +13,7 @@ enum class HookAction : uint8_t {
     PostCaptionChanged,  // UM_CAPTIONCHANGED, wParam = the observed message
     PostCaptionTouched,  // UM_CAPTIONTOUCHED, wParam = 0
     RewriteToCaption,    // lResult := HTCAPTION, nothing posted
+    PostPlacementChanged,  // UM_WINDOWPOSCHANGED, wParam = the WINDOWPOS flags
 };
 
 struct HookDecision {
@@ -32,11 +36,16 @@ bool IsCaptionRedrawn(uint32_t message) noexcept;
 // True for a visible, non-minimised window with a caption bit and a system menu.
 bool IsHookedStyle(uint32_t style) noexcept;
 
-HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lResult) noexcept;
+// The flags of a WM_WINDOWPOSCHANGED that came without its WINDOWPOS, and
+// of every other message: nothing shown, hidden, moved, resized or re-ordered.
+constexpr uint32_t UnchangedPlacement = win::SwpNoSize | win::SwpNoMove | win::SwpNoZOrder;
 
-// For WM_WINDOWPOSCHANGED: true when a top-level window of any style that is
-// visible, or has just been hidden, was shown, hidden, moved, resized or
-// re-ordered: what it covers on the screen may have changed.
-bool IsPlacementChange(uint32_t style, uint32_t windowPosFlags) noexcept;
+// A captioned window's messages (IsHookedStyle) post a caption notification
+// or rewrite a hit test. WM_WINDOWPOSCHANGED of a window of any style posts
+// the placement notice when the window is top-level and visible, or has just
+// been hidden, and was shown, hidden, moved, resized or re-ordered: what it
+// covers on the screen may have changed.
+HookDecision ClassifyHookedMessage(uint32_t style, uint32_t message, intptr_t lResult,
+                                   uint32_t windowPosFlags = UnchangedPlacement) noexcept;
 
 } // namespace lume

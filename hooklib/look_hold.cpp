@@ -1,5 +1,6 @@
 #include "hooklib/look_hold.h"
 
+#include "core/win_handles.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/sound_section.h"
 
@@ -12,29 +13,24 @@ constexpr DWORD MissForgottenAfter = 1000;  // milliseconds
 
 constinit LookHold KeptHolds[2]{};
 
+// The source DC's own bitmap put back, then the DC deleted.
+void DropSourceDc(LookHold& hold) noexcept
+{
+    const win::MemoryDcHandle source(std::exchange(hold.sourceDc, nullptr));
+    const auto original = win::SelectedObject::TakenOver(source.get(), std::exchange(hold.sourceOriginal, nullptr));
+}
+
 void DropObjects(LookHold& hold) noexcept
 {
     hold.composition.release();
-    if (hold.clip)
-        DeleteObject(hold.clip);
-    hold.clip = nullptr;
+    win::CloseKept<win::GdiObject<HRGN>>(hold.clip);
     hold.lastWindow = nullptr;
     hold.metricsDpi = 0;
-    if (hold.sourceDc) {
-        if (hold.sourceOriginal)
-            SelectObject(hold.sourceDc, hold.sourceOriginal);
-        DeleteDC(hold.sourceDc);
-    }
+    DropSourceDc(hold);
     for (int i = 0; i < 2; ++i) {
-        if (hold.surfaces[i])
-            DeleteObject(hold.surfaces[i]);
-        if (hold.fonts[i])
-            DeleteObject(hold.fonts[i]);
-        hold.surfaces[i] = nullptr;
-        hold.fonts[i] = nullptr;
+        win::CloseKept<win::GdiObject<HBITMAP>>(hold.surfaces[i]);
+        win::CloseKept<win::GdiObject<HFONT>>(hold.fonts[i]);
     }
-    hold.sourceDc = nullptr;
-    hold.sourceOriginal = nullptr;
     hold.built = false;
     hold.leftAlone = LookHold::Alone::Unasked;
 }
@@ -42,31 +38,33 @@ void DropObjects(LookHold& hold) noexcept
 void DropLook(LookHold& hold) noexcept
 {
     DropObjects(hold);
-    if (hold.view)
-        UnmapViewOfFile(hold.view);
-    hold.view = nullptr;
+    win::CloseKept<win::MappedView<const uint8_t>>(hold.view);
     hold.viewSize = 0;
+}
+
+// A handle of the program's own process, duplicated out of it for reading a section.
+win::KernelHandle DuplicatedSection(HANDLE section, DWORD programProcess) noexcept
+{
+    const win::KernelHandle program(OpenProcess(PROCESS_DUP_HANDLE, FALSE, programProcess));
+    HANDLE local = nullptr;
+    if (!program || !DuplicateHandle(program.get(), section, GetCurrentProcess(), &local,
+                                     FILE_MAP_READ | SECTION_QUERY, FALSE, 0))
+        return {};
+    return win::KernelHandle(local);
 }
 
 // The section the program named in its main window's property: a handle of
 // the program's own process, duplicated out of it and mapped read-only, when
 // it is certainly not a file's and holds a look's header; its size in `size`.
-const uint8_t* MapProgramLook(HANDLE section, DWORD programProcess, SIZE_T& size) noexcept
+win::MappedView<const uint8_t> MapProgramLook(HANDLE section, DWORD programProcess, SIZE_T& size) noexcept
 {
     if (!section)
-        return nullptr;
-    HANDLE program = OpenProcess(PROCESS_DUP_HANDLE, FALSE, programProcess);
-    if (!program)
-        return nullptr;
-    HANDLE local = nullptr;
-    const BOOL duplicated = DuplicateHandle(program, section, GetCurrentProcess(), &local,
-                                            FILE_MAP_READ | SECTION_QUERY, FALSE, 0);
-    CloseHandle(program);
-    if (!duplicated)
-        return nullptr;
-    void* view = MapSoundView(local, FILE_MAP_READ, sizeof(PublishedLook), size);
-    CloseHandle(local);  // the view keeps the section
-    return static_cast<const uint8_t*>(view);
+        return {};
+    const win::KernelHandle local = DuplicatedSection(section, programProcess);
+    if (!local)
+        return {};
+    // The view keeps the section when the handle is closed.
+    return win::ViewAs<const uint8_t>(MapSoundView(local.get(), FILE_MAP_READ, sizeof(PublishedLook), size));
 }
 
 bool TakeLook(LookHold& hold, HWND mainWindow, HANDLE section, uint32_t owner) noexcept
@@ -75,14 +73,10 @@ bool TakeLook(LookHold& hold, HWND mainWindow, HANDLE section, uint32_t owner) n
     if (!section || !GetWindowThreadProcessId(mainWindow, &programProcess))
         return false;
     SIZE_T size = 0;
-    const uint8_t* view = MapProgramLook(section, programProcess, size);
-    if (!view)
+    win::MappedView<const uint8_t> view = MapProgramLook(section, programProcess, size);
+    if (!view || !ReadPublishedLook(view.get(), size, owner, programProcess, hold.look))
         return false;
-    if (!ReadPublishedLook(view, size, owner, programProcess, hold.look)) {
-        UnmapViewOfFile(view);
-        return false;
-    }
-    hold.view = view;
+    hold.view = view.release();
     hold.viewSize = size;
     return true;
 }

@@ -54,7 +54,7 @@ struct LookHold {
     HRGN clip;
     ClipKey clipKey;
     HWND lastWindow;
-    bool lastWindowIsTty;
+    bool lastWindowNeverPainted;
     // The frame metrics at the DPI of the last window painted: reading them
     // costs more than the rest of a paint.
     UINT metricsDpi;

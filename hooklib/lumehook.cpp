@@ -5,6 +5,10 @@
 // another thread, and only ever posts to the program's window and paints
 // captions in their windows' own threads.
 #include "hooklib/lumehook.h"
+
+#include <utility>
+
+#include "core/win_handles.h"
 #include "hooklib/classify.h"
 #include "hooklib/composed_frame.h"
 #include "hooklib/hook_protocol.h"
@@ -16,10 +20,14 @@
 namespace {
 
 static_assert(lume::win::WsCaption == WS_CAPTION && lume::win::WsSysMenu == WS_SYSMENU &&
-              lume::win::WsVisible == WS_VISIBLE && lume::win::WsMinimize == WS_MINIMIZE);
+              lume::win::WsVisible == WS_VISIBLE && lume::win::WsMinimize == WS_MINIMIZE &&
+              lume::win::WsChild == WS_CHILD);
 static_assert(lume::win::WmNcHitTest == WM_NCHITTEST && lume::win::WmInitMenu == WM_INITMENU &&
               lume::win::HtCaption == HTCAPTION && lume::win::HtSysMenu == HTSYSMENU &&
               lume::win::HtLeft == HTLEFT && lume::win::HtBottomRight == HTBOTTOMRIGHT);
+static_assert(lume::win::WmWindowPosChanged == WM_WINDOWPOSCHANGED && lume::win::SwpNoSize == SWP_NOSIZE &&
+              lume::win::SwpNoMove == SWP_NOMOVE && lume::win::SwpNoZOrder == SWP_NOZORDER &&
+              lume::win::SwpShowWindow == SWP_SHOWWINDOW && lume::win::SwpHideWindow == SWP_HIDEWINDOW);
 
 HINSTANCE ModuleInstance;
 
@@ -37,11 +45,37 @@ HHOOK HookOf(const lume::HookShare& share)
 // The record for the program to write: made here, or left by a copy of ours
 // that ended. Refused when it is not 8 committed, writable bytes of the
 // paging file: a section someone else made first under the name.
-lume::HookShare* WritableRecord(HANDLE mapping)
+lume::win::MappedView<lume::HookShare> WritableRecord(HANDLE mapping)
 {
     SIZE_T size = 0;
-    return static_cast<lume::HookShare*>(
+    return lume::win::ViewAs<lume::HookShare>(
         lume::MapSoundView(mapping, FILE_MAP_READ | FILE_MAP_WRITE, sizeof(lume::HookShare), size));
+}
+
+// Marks `mainWnd` for the hooks' posts, names it in the record and sets the
+// hook. When the system refuses the hook, what was set is put back as it
+// was: the mark, the record's window and the installing thread.
+bool InstallHook(lume::HookShare& share, HWND mainWnd)
+{
+    const bool marked = OwnTarget == mainWnd;
+    const uint32_t namedBefore = __atomic_load_n(&share.MainWnd, __ATOMIC_ACQUIRE);
+    SetPropA(mainWnd, lume::HookTargetPropertyName, reinterpret_cast<HANDLE>(1));
+    __atomic_store_n(&share.MainWnd, lume::HandleToField(reinterpret_cast<uintptr_t>(mainWnd)), __ATOMIC_RELEASE);
+    const DWORD installedBefore = std::exchange(InstallingThread, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, CALLWNDPROCRETHookProc, ModuleInstance, 0);
+    if (!hook) {
+        InstallingThread = installedBefore;
+        __atomic_store_n(&share.MainWnd, namedBefore, __ATOMIC_RELEASE);
+        if (!marked)
+            RemovePropA(mainWnd, lume::HookTargetPropertyName);
+        return false;
+    }
+    if (OwnTarget && OwnTarget != mainWnd)
+        RemovePropA(OwnTarget, lume::HookTargetPropertyName);
+    OwnTarget = mainWnd;
+    OwnHook = hook;
+    __atomic_store_n(&share.HookHandle, lume::HandleToField(reinterpret_cast<uintptr_t>(hook)), __ATOMIC_RELEASE);
+    return true;
 }
 
 // A hook of the other bitness is called on the installing thread for windows
@@ -65,54 +99,111 @@ bool Notify(HWND target, UINT notification, WPARAM wParam, HWND observed)
     return false;
 }
 
-void Observe(CWPRETSTRUCT& observed, uint32_t owner)
+// What one call of the hook does, decided whole before any of it is done.
+enum class Step : uint8_t {
+    PassOn,                // nothing: the message is not ours, or no program of ours is there
+    ForgetFrameRendering,  // the window manager may have begun or ceased to draw the frame
+    GiveBackFrame,         // the program, leaving, asks for the window's frame back
+    PrepareCaption,        // a captioned window was created
+    Classified,            // the classification's notice or rewrite, then our caption when redrawn
+};
+
+// The step, with what it acts on.
+struct Reaction {
+    Step step = Step::PassOn;
+    uint32_t owner = 0;       // the record's MainWnd
+    HWND target = nullptr;    // the program's window the notices go to
+    uint32_t style = 0;
+    lume::HookDecision decision{};
+};
+
+uint32_t WindowPosFlags(const CWPRETSTRUCT& observed)
 {
+    if (observed.message != WM_WINDOWPOSCHANGED || !observed.lParam)
+        return lume::UnchangedPlacement;
+    return reinterpret_cast<const WINDOWPOS*>(observed.lParam)->flags;
+}
+
+// Registered messages are numbered from 0xC000: the undo of a frame is one.
+bool IsUndoFrame(UINT message) { return message >= 0xC000 && message == lume::UndoFrameMessage(); }
+
+// The messages the hook looks at, in the processes it paints in: every other
+// call costs a hook that does nothing.
+bool IsLookedAt(const CWPRETSTRUCT& observed)
+{
+    return (lume::IsObservedMessage(observed.message) || IsUndoFrame(observed.message)) &&
+           !IsCalledForAnotherProcess(observed.hwnd);
+}
+
+// For a message looked at: the record's window checked, then the style and
+// the classification.
+Reaction Decide(const CWPRETSTRUCT& observed, const lume::HookShare& record)
+{
+    const UINT message = observed.message;
+    const uint32_t owner = __atomic_load_n(&record.MainWnd, __ATOMIC_ACQUIRE);
     HWND target = lume::NotifiedWindow(owner);
     if (!target)
-        return;  // no program of ours: nothing painted, posted or rewritten
-    if (lume::IsFrameRenderingChange(observed.message)) {
-        lume::ForgetFrameRendering(observed.hwnd);
-        return;
-    }
-    if (observed.message == lume::UndoFrameMessage()) {
-        lume::GiveBackFrame(observed.hwnd, owner);
-        return;
-    }
+        return {};  // no program of ours: nothing painted, posted or rewritten
+    if (lume::IsFrameRenderingChange(message))
+        return {.step = Step::ForgetFrameRendering};
+    if (IsUndoFrame(message))
+        return {.step = Step::GiveBackFrame, .owner = owner};
     const auto style = static_cast<uint32_t>(GetWindowLongA(observed.hwnd, GWL_STYLE));
-    if (observed.message == WM_CREATE) {
-        if (lume::IsHookedStyle(style | WS_VISIBLE))
-            lume::PrepareOwnCaption(observed, style, owner);
-        return;
-    }
-    bool ownerSeen = false, ownerThere = true;
-    const lume::HookDecision decision = lume::ClassifyHookedMessage(style, observed.message, observed.lResult);
-    switch (decision.action) {
+    if (message == WM_CREATE)
+        return {.step = lume::IsHookedStyle(style | WS_VISIBLE) ? Step::PrepareCaption : Step::PassOn,
+                .owner = owner,
+                .style = style};
+    return {Step::Classified, owner, target, style,
+            lume::ClassifyHookedMessage(style, message, observed.lResult, WindowPosFlags(observed))};
+}
+
+UINT NotificationOf(lume::HookAction action)
+{
+    switch (action) {
     case lume::HookAction::PostCaptionChanged:
-        ownerSeen = ownerThere = Notify(target, lume::UM_CAPTIONCHANGED, decision.wParam, observed.hwnd);
-        break;
+        return lume::UM_CAPTIONCHANGED;
     case lume::HookAction::PostCaptionTouched:
-        ownerSeen = ownerThere = Notify(target, lume::UM_CAPTIONTOUCHED, 0, observed.hwnd);
+        return lume::UM_CAPTIONTOUCHED;
+    case lume::HookAction::PostPlacementChanged:
+        return lume::UM_WINDOWPOSCHANGED;
+    default:
+        return 0;
+    }
+}
+
+// The classification's notice or rewrite; then our caption over the
+// system's, in this thread, before the window's pixels reach the screen. The
+// post comes first: it tells whether the program is still there.
+void ActOnClassification(const Reaction& reaction, CWPRETSTRUCT& observed)
+{
+    bool ownerSeen = false, ownerThere = true;
+    if (const UINT notification = NotificationOf(reaction.decision.action))
+        ownerSeen = ownerThere = Notify(reaction.target, notification, reaction.decision.wParam, observed.hwnd);
+    else if (reaction.decision.action == lume::HookAction::RewriteToCaption &&
+             !lume::IsThisProcessLeftAlone(reaction.owner))
+        observed.lResult = HTCAPTION;  // a program left alone keeps its system menu icon working
+    if (ownerThere && lume::IsCaptionRedrawn(observed.message) && lume::IsHookedStyle(reaction.style))
+        lume::PaintOwnCaption(observed, reaction.style, reaction.owner, ownerSeen);
+}
+
+void Act(const Reaction& reaction, CWPRETSTRUCT& observed)
+{
+    switch (reaction.step) {
+    case Step::PassOn:
         break;
-    case lume::HookAction::RewriteToCaption:
-        // A program left alone keeps its system menu icon working.
-        if (!lume::IsThisProcessLeftAlone(owner))
-            observed.lResult = HTCAPTION;
+    case Step::ForgetFrameRendering:
+        lume::ForgetFrameRendering(observed.hwnd);
         break;
-    case lume::HookAction::Nothing:
-        // The caption notifications never look at this message, so this
-        // is still at most one post per call.
-        if (observed.message == WM_WINDOWPOSCHANGED && observed.lParam) {
-            UINT flags = reinterpret_cast<const WINDOWPOS*>(observed.lParam)->flags;
-            if (lume::IsPlacementChange(style, flags))
-                ownerSeen = ownerThere = Notify(target, lume::UM_WINDOWPOSCHANGED, flags, observed.hwnd);
-        }
+    case Step::GiveBackFrame:
+        lume::GiveBackFrame(observed.hwnd, reaction.owner);
+        break;
+    case Step::PrepareCaption:
+        lume::PrepareOwnCaption(observed, reaction.style, reaction.owner);
+        break;
+    case Step::Classified:
+        ActOnClassification(reaction, observed);
         break;
     }
-    // Our caption over the system's, in this thread, before the window's
-    // pixels reach the screen; the post first, which tells whether the
-    // program is still there.
-    if (ownerThere && lume::IsCaptionRedrawn(observed.message) && lume::IsHookedStyle(style))
-        lume::PaintOwnCaption(observed, style, owner, ownerSeen);
 }
 
 } // namespace
@@ -131,27 +222,16 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
 
 extern "C" BOOLEAN WINAPI CreateDLLInst(HWND mainWnd)
 {
-    // This creation handle is never closed: it keeps the named mapping alive
-    // until the program ends, also while no hooked process has mapped it.
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                        sizeof(lume::HookShare), lume::HookShareName);
+    lume::win::KernelHandle mapping(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                                       sizeof(lume::HookShare), lume::HookShareName));
     if (!mapping)
         return FALSE;
-    lume::HookShare* share = WritableRecord(mapping);
-    if (!share) {
-        CloseHandle(mapping);
+    const lume::win::MappedView<lume::HookShare> share = WritableRecord(mapping.get());
+    if (!share || !InstallHook(*share.get(), mainWnd))
         return FALSE;
-    }
-    if (OwnTarget && OwnTarget != mainWnd)
-        RemovePropA(OwnTarget, lume::HookTargetPropertyName);
-    SetPropA(mainWnd, lume::HookTargetPropertyName, reinterpret_cast<HANDLE>(1));
-    OwnTarget = mainWnd;
-    __atomic_store_n(&share->MainWnd, lume::HandleToField(reinterpret_cast<uintptr_t>(mainWnd)), __ATOMIC_RELEASE);
-    InstallingThread = GetCurrentThreadId();
-    OwnHook = SetWindowsHookExA(WH_CALLWNDPROCRET, CALLWNDPROCRETHookProc, ModuleInstance, 0);
-    __atomic_store_n(&share->HookHandle, lume::HandleToField(reinterpret_cast<uintptr_t>(OwnHook)),
-                     __ATOMIC_RELEASE);
-    UnmapViewOfFile(share);
+    // This creation handle is never closed: it keeps the named mapping alive
+    // until the program ends, also while no hooked process has mapped it.
+    mapping.release();
     lume::ExpectSharedRecord();
     return TRUE;
 }
@@ -163,18 +243,15 @@ extern "C" void WINAPI DestroyDLLInst()
     OwnHook = nullptr;
 }
 
+// Per message: a read of memory, and for the few messages the hook looks at,
+// one decision and the one action it calls for.
 extern "C" LRESULT WINAPI CALLWNDPROCRETHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    // Per message: a read of memory, and for the few messages the hook looks
-    // at, the style and what a caption needs.
     const lume::HookShare* record = lume::SharedRecord();
     if (nCode == HC_ACTION && record) {
-        auto* observed = reinterpret_cast<CWPRETSTRUCT*>(lParam);
-        const UINT message = observed->message;
-        // Registered messages are numbered from 0xC000: the undo of a frame is one.
-        if ((lume::IsObservedMessage(message) || (message >= 0xC000 && message == lume::UndoFrameMessage())) &&
-            !IsCalledForAnotherProcess(observed->hwnd))
-            Observe(*observed, __atomic_load_n(&record->MainWnd, __ATOMIC_ACQUIRE));
+        auto& observed = *reinterpret_cast<CWPRETSTRUCT*>(lParam);
+        if (IsLookedAt(observed))
+            Act(Decide(observed, *record), observed);
     }
     // Always passed on, whatever nCode, and also without the record.
     return CallNextHookEx(record ? HookOf(*record) : nullptr, nCode, wParam, lParam);

@@ -4,7 +4,8 @@
 
 extern "C" {
 // Creates the shared record, stores mainWnd and installs the global hook.
-// False when the mapping could not be created or mapped.
+// False when the mapping could not be created or mapped, or the system
+// refused the hook: then mainWnd carries no mark and the record is as it was.
 BOOLEAN WINAPI CreateDLLInst(HWND mainWnd);
 // Removes the hook the shared record names.
 void WINAPI DestroyDLLInst();

@@ -1,6 +1,8 @@
 #include "hooklib/self_paint.h"
 
 #include "compose/caption_drawing.h"
+#include "compose/window_rules.h"
+#include "core/win_handles.h"
 #include "hooklib/composed_frame.h"
 #include "hooklib/hook_protocol.h"
 #include "hooklib/look_hold.h"
@@ -84,9 +86,9 @@ int RememberedActivation(HWND window) noexcept
 
 // The look the system has just drawn: for WM_NCACTIVATE its wParam, which is
 // also remembered; for WM_ACTIVATE its own (the foreground may not have
-// changed yet). Otherwise the remembered one; failing that, a top-level
-// window in front is active, and an MDI child is when its frame is in front
-// and its MDI client, asked only when it is of this thread, names it active.
+// changed yet). Otherwise the remembered one; failing that, the shared rule,
+// with the frame of an MDI child its root window and its MDI client asked
+// only when it is of this thread.
 bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
 {
     HWND window = observed.hwnd;
@@ -98,14 +100,15 @@ bool IsActive(const CWPRETSTRUCT& observed, uint32_t style) noexcept
         return LOWORD(observed.wParam) != WA_INACTIVE;
     if (const int known = RememberedActivation(window); known >= 0)
         return known == 1;
-    if (!(style & WS_CHILD))
-        return GetForegroundWindow() == window;
-    if (GetForegroundWindow() != GetAncestor(window, GA_ROOT))
-        return false;
-    // A window of another thread could keep this one waiting: never sent to.
-    HWND parent = GetParent(window);
-    return GetWindowThreadProcessId(parent, nullptr) == GetCurrentThreadId() &&
-           reinterpret_cast<HWND>(SendMessageW(parent, WM_MDIGETACTIVE, 0, 0)) == window;
+    return IsCaptionShownActive(
+        style, [window] { return GetForegroundWindow() == window; },
+        [window] { return GetForegroundWindow() == GetAncestor(window, GA_ROOT); },
+        [window] {
+            // A window of another thread could keep this one waiting: never sent to.
+            HWND parent = GetParent(window);
+            return GetWindowThreadProcessId(parent, nullptr) == GetCurrentThreadId() &&
+                   reinterpret_cast<HWND>(SendMessageW(parent, WM_MDIGETACTIVE, 0, 0)) == window;
+        });
 }
 
 // The pixels a full paint sets less the buttons, and never inside the client
@@ -130,32 +133,29 @@ HRGN ClipOf(LookHold& hold, HWND window, const CaptionLayout& layout, bool withL
                       {left, top, left + client.right, top + client.bottom}};
     if (hold.clip && hold.clipKey == key)
         return hold.clip;
-    if (hold.clip)
-        DeleteObject(hold.clip);
-    hold.clip = CaptionClipRegion(layout, true, withLines, {0, 0});
-    HRGN inside = CreateRectRgn(key.client.left, key.client.top, key.client.right, key.client.bottom);
-    if (hold.clip && inside)
-        CombineRgn(hold.clip, hold.clip, inside, RGN_DIFF);
-    if (inside)
-        DeleteObject(inside);
-    if (hold.clip && !inside) {
-        DeleteObject(hold.clip);  // the client area could not be cut out
-        hold.clip = nullptr;
-    }
+    win::CloseKept<win::GdiObject<HRGN>>(hold.clip);
+    win::GdiObject<HRGN> clip(CaptionClipRegion(layout, true, withLines, {0, 0}));
+    const win::GdiObject<HRGN> inside(
+        CreateRectRgn(key.client.left, key.client.top, key.client.right, key.client.bottom));
+    if (!inside)
+        clip.reset();  // the client area could not be cut out
+    else if (clip)
+        CombineRgn(clip.get(), clip.get(), inside.get(), RGN_DIFF);
+    hold.clip = clip.release();
     hold.clipKey = key;
     return hold.clip;
 }
 
 // A window's class never changes: the last one asked is remembered.
-bool IsTty(LookHold& hold, HWND window) noexcept
+bool IsNeverPaintedWindow(LookHold& hold, HWND window) noexcept
 {
     if (hold.lastWindow != window) {
-        char name[8];
-        hold.lastWindowIsTty =
-            GetClassNameA(window, name, sizeof name) == 3 && name[0] == 't' && name[1] == 't' && name[2] == 'y';
+        char name[8] = {};  // a longer name comes back cut, never as "tty"
+        GetClassNameA(window, name, sizeof name);
+        hold.lastWindowNeverPainted = IsNeverPaintedClass(name);
         hold.lastWindow = window;
     }
-    return hold.lastWindowIsTty;
+    return hold.lastWindowNeverPainted;
 }
 
 // Composes the window's caption in its `active` look or the other; with
@@ -201,22 +201,21 @@ void Paint(LookHold& hold, const CWPRETSTRUCT& observed, uint32_t style, bool ac
         ComposeCaption(hold.composition, layout, bands, surface, text, nullptr);
         return;
     }
-    HDC dc = GetWindowDC(window);
+    const win::WindowDc dc(window, GetWindowDC(window));
     if (!dc)
         return;
     if (HRGN clip = ClipOf(hold, window, layout, font != nullptr, frame)) {
-        SelectClipRgn(dc, clip);
-        ComposeCaption(hold.composition, layout, bands, surface, text, dc);
-        PutComposedCaption(dc, hold.composition, bands);
+        SelectClipRgn(dc.get(), clip);
+        ComposeCaption(hold.composition, layout, bands, surface, text, dc.get());
+        PutComposedCaption(dc.get(), hold.composition, bands);
     }
-    ReleaseDC(window, dc);
 }
 
 void PaintOrPrepare(const CWPRETSTRUCT& observed, uint32_t style, uint32_t owner, bool put) noexcept
 {
     ClaimedHold claimed;
     LookHold* hold = claimed.withLook(owner);
-    if (!hold || IsTty(*hold, observed.hwnd))
+    if (!hold || IsNeverPaintedWindow(*hold, observed.hwnd))
         return;
     if (IsProgramLeftAlone(*hold)) {
         UndoComposedFrame(observed.hwnd);  // left alone since its frame was changed

@@ -1,5 +1,6 @@
 #include "hooklib/shared_record.h"
 
+#include "core/win_handles.h"
 #include "hooklib/sound_section.h"
 
 namespace lume {
@@ -21,18 +22,13 @@ constinit DWORD RecordSoughtAt = 0;
 constinit uint64_t CheckedTarget = 0;
 constexpr uint64_t TargetValid = 1ull << 32, TargetChecked = 1ull << 33;
 
-const HookShare* MapRecord(HANDLE& section) noexcept
+// A read-only view of the record, when its section is one the hook may read.
+win::MappedView<const HookShare> MapRecord(HANDLE section) noexcept
 {
-    section = OpenFileMappingA(FILE_MAP_READ | SECTION_QUERY, FALSE, HookShareName);
     if (!section)
-        return nullptr;
+        return {};
     SIZE_T size = 0;
-    void* view = MapSoundView(section, FILE_MAP_READ, sizeof(HookShare), size);
-    if (!view) {
-        CloseHandle(section);
-        section = nullptr;
-    }
-    return static_cast<const HookShare*>(view);
+    return win::ViewAs<const HookShare>(MapSoundView(section, FILE_MAP_READ, sizeof(HookShare), size));
 }
 
 } // namespace
@@ -47,18 +43,15 @@ const HookShare* SharedRecord() noexcept
         return nullptr;
     __atomic_store_n(&RecordSoughtAt, now, __ATOMIC_RELAXED);
     __atomic_store_n(&RecordSought, true, __ATOMIC_RELAXED);
-    HANDLE section = nullptr;
-    const HookShare* mapped = MapRecord(section);
+    win::KernelHandle section(OpenFileMappingA(FILE_MAP_READ | SECTION_QUERY, FALSE, HookShareName));
+    win::MappedView<const HookShare> mapped = MapRecord(section.get());
     if (!mapped)
         return nullptr;
     const HookShare* none = nullptr;
-    if (__atomic_compare_exchange_n(&Record, &none, mapped, false, __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE)) {
-        RecordSection = section;
-        return mapped;
-    }
-    UnmapViewOfFile(mapped);  // another thread mapped it first
-    CloseHandle(section);
-    return none;
+    if (!__atomic_compare_exchange_n(&Record, &none, mapped.get(), false, __ATOMIC_ACQ_REL, __ATOMIC_ACQUIRE))
+        return none;  // another thread mapped it first: this view and handle are given back
+    RecordSection = section.release();
+    return mapped.release();
 }
 
 void ExpectSharedRecord() noexcept
@@ -86,11 +79,8 @@ void ForgetNotifiedWindow() noexcept
 
 void ReleaseSharedRecord() noexcept
 {
-    if (const HookShare* record = __atomic_exchange_n(&Record, nullptr, __ATOMIC_ACQ_REL))
-        UnmapViewOfFile(record);
-    if (RecordSection)
-        CloseHandle(RecordSection);
-    RecordSection = nullptr;
+    const win::MappedView<const HookShare> record(__atomic_exchange_n(&Record, nullptr, __ATOMIC_ACQ_REL));
+    win::CloseKept<win::KernelHandle>(RecordSection);
 }
 
 } // namespace lume

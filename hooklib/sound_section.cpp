@@ -37,13 +37,11 @@ bool IsCommittedView(const void* view, SIZE_T minimum, bool writable, SIZE_T& si
 
 } // namespace
 
-void* MapSoundView(HANDLE section, DWORD access, SIZE_T minimum, SIZE_T& size) noexcept
+win::MappedView<> MapSoundView(HANDLE section, DWORD access, SIZE_T minimum, SIZE_T& size) noexcept
 {
-    void* view = IsPagingFileSection(section) ? MapViewOfFile(section, access, 0, 0, 0) : nullptr;
-    if (view && !IsCommittedView(view, minimum, (access & FILE_MAP_WRITE) != 0, size)) {
-        UnmapViewOfFile(view);
-        view = nullptr;
-    }
+    win::MappedView<> view(IsPagingFileSection(section) ? MapViewOfFile(section, access, 0, 0, 0) : nullptr);
+    if (view && !IsCommittedView(view.get(), minimum, (access & FILE_MAP_WRITE) != 0, size))
+        view.reset();
     return view;
 }
 

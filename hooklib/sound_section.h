@@ -5,13 +5,15 @@
 #pragma once
 #include <windows.h>
 
+#include "core/win_handles.h"
+
 namespace lume {
 
 // A view of the whole section with `access` (FILE_MAP_READ, with or without
 // FILE_MAP_WRITE), when the system says it is backed by the paging file and
 // the view starts one committed region of at least `minimum` bytes with that
 // access; its size in `size`. Null otherwise, and when the system cannot
-// tell. The handle needs SECTION_QUERY.
-void* MapSoundView(HANDLE section, DWORD access, SIZE_T minimum, SIZE_T& size) noexcept;
+// tell. The handle needs SECTION_QUERY; the view keeps the section.
+win::MappedView<> MapSoundView(HANDLE section, DWORD access, SIZE_T minimum, SIZE_T& size) noexcept;
 
 } // namespace lume

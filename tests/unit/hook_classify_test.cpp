@@ -79,17 +79,26 @@ TEST(HookProtocol, RecordAndNotificationNumbers)
     EXPECT_EQ(HandleToField(static_cast<uintptr_t>(-2)), 0xFFFFFFFEu);
 }
 
-} // namespace
+// The placement notice for WM_WINDOWPOSCHANGED with these flags, or nothing.
+HookDecision Placement(uint32_t style, uint32_t flags)
+{
+    return ClassifyHookedMessage(style, WmWindowPosChanged, 0, flags);
+}
+constexpr HookDecision Placed(uint32_t flags) { return {HookAction::PostPlacementChanged, flags}; }
 
-TEST(IsPlacementChange, TopLevelWindowsShownHiddenMovedResizedOrReordered)
+TEST(ClassifyHookedMessage, PlacementOfTopLevelWindowsShownHiddenMovedResizedOrReordered)
 {
     const uint32_t popup = WsVisible;  // a menu or a tooltip: no caption, no system menu
-    EXPECT_TRUE(IsPlacementChange(popup, SwpShowWindow | SwpNoMove | SwpNoSize | SwpNoZOrder));
-    EXPECT_TRUE(IsPlacementChange(0, SwpHideWindow | SwpNoMove | SwpNoSize | SwpNoZOrder));
-    EXPECT_TRUE(IsPlacementChange(popup, SwpNoSize | SwpNoZOrder));                  // moved
-    EXPECT_TRUE(IsPlacementChange(popup, SwpNoMove | SwpNoZOrder));                  // resized
-    EXPECT_TRUE(IsPlacementChange(popup, SwpNoMove | SwpNoSize));                    // re-ordered
-    EXPECT_FALSE(IsPlacementChange(popup, SwpNoMove | SwpNoSize | SwpNoZOrder));     // only its frame redrawn
-    EXPECT_FALSE(IsPlacementChange(0, SwpNoSize | SwpNoZOrder));                     // hidden, moved: covers nothing
-    EXPECT_FALSE(IsPlacementChange(popup | WsChild, SwpHideWindow));                 // children: their parent repaints
+    EXPECT_EQ(Placement(popup, SwpShowWindow | SwpNoMove | SwpNoSize | SwpNoZOrder),
+              Placed(SwpShowWindow | SwpNoMove | SwpNoSize | SwpNoZOrder));
+    EXPECT_EQ(Placement(0, SwpHideWindow | SwpNoMove | SwpNoSize | SwpNoZOrder),
+              Placed(SwpHideWindow | SwpNoMove | SwpNoSize | SwpNoZOrder));
+    EXPECT_EQ(Placement(popup, SwpNoSize | SwpNoZOrder), Placed(SwpNoSize | SwpNoZOrder));  // moved
+    EXPECT_EQ(Placement(popup, SwpNoMove | SwpNoZOrder), Placed(SwpNoMove | SwpNoZOrder));  // resized
+    EXPECT_EQ(Placement(popup, SwpNoMove | SwpNoSize), Placed(SwpNoMove | SwpNoSize));      // re-ordered
+    EXPECT_EQ(Placement(popup, SwpNoMove | SwpNoSize | SwpNoZOrder), Nothing);  // only its frame redrawn
+    EXPECT_EQ(Placement(0, SwpNoSize | SwpNoZOrder), Nothing);                  // hidden, moved: covers nothing
+    EXPECT_EQ(Placement(popup | WsChild, SwpHideWindow), Nothing);              // children: their parent repaints
 }
+
+} // namespace

@@ -13,6 +13,7 @@
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
 #include "tests/win/probe/probe_hook.h"
+#include "tests/win/refused_hook.h"
 #include "tests/win/win_test_support.h"
 
 namespace {
@@ -353,6 +354,18 @@ TEST_F(HookTest, SecondCreateRedirectsToTheNewerWindow)
     ASSERT_TRUE(SyncWith(window_));
     EXPECT_TRUE(second.received().empty());
     EXPECT_TRUE(first.received().empty());
+}
+
+TEST(HookRefused, CreateAnswersFalseAndLeavesNoMark)
+{
+    MessageWindow receiver("LumeRefusedReceiver", UM_CAPTIONCHANGED, UM_CAPTIONTOUCHED);
+    RefusedHook refused;
+    ASSERT_TRUE(refused.active());
+    const bool created = CreateDLLInst(receiver.get());
+    if (created)
+        DestroyDLLInst();  // never left behind, even when the test fails
+    EXPECT_FALSE(created);
+    EXPECT_EQ(GetPropA(receiver.get(), HookTargetPropertyName), nullptr);
 }
 
 } // namespace
