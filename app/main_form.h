@@ -31,6 +31,7 @@ public:
     ui::TTaskTray& TskTray() { return *tskTray_; }
     ui::PopupMenu& TskMenu() { return *tskMenu_; }
     ProgramLook& Look() { return look_; }
+    OutsidePainter& Painter() { return *painter_; }
 
     void ItemAboutClick();
     void UpdateSystemMetrics1Click();

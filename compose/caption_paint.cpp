@@ -149,17 +149,10 @@ bool ComposeCaption(const CompositionDib& composition, const CaptionLayout& layo
 HRGN CaptionClipRegion(const CaptionLayout& layout, bool fullRepaint, bool withLines, Point offset) noexcept
 {
     win::GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
-    const win::GdiObject<HRGN> part(CreateRectRgn(0, 0, 0, 0));
-    if (!region || !part)
+    if (!region)
         return nullptr;
-    auto combine = [&](const Rect& r, int mode) {
-        SetRectRgn(part.get(), r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y);
-        CombineRgn(region.get(), region.get(), part.get(), mode);
-    };
-    for (const Rect& r : PaintedArea(layout, withLines))
-        combine(r, RGN_OR);
-    for (const Rect& r : LeftAlone(layout, fullRepaint))
-        combine(r, RGN_DIFF);
+    CombineRects(region.get(), PaintedArea(layout, withLines), offset, RGN_OR);
+    CombineRects(region.get(), LeftAlone(layout, fullRepaint), offset, RGN_DIFF);
     return region.release();
 }
 

@@ -7,6 +7,7 @@
 
 #include "compose/caption_composition.h"
 #include "compose/look_rules.h"
+#include "core/win_handles.h"
 
 namespace lume {
 
@@ -68,6 +69,20 @@ struct CaptionText {
 // one. True when the surface step drew.
 bool ComposeCaption(const CompositionDib& composition, const CaptionLayout& layout, const CompositionBands& bands,
                     const SurfaceSource& surface, const CaptionText& text, HDC system) noexcept;
+
+// Each of `rects`, moved by `offset`, combined into `region` with `mode`
+// (RGN_OR, RGN_DIFF, ...): how every clip of a caption is built.
+template <class Rects>
+void CombineRects(HRGN region, const Rects& rects, Point offset, int mode) noexcept
+{
+    const win::GdiObject<HRGN> part(CreateRectRgn(0, 0, 0, 0));
+    if (!part)
+        return;
+    for (const Rect& r : rects) {
+        SetRectRgn(part.get(), r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y);
+        CombineRgn(region, region, part.get(), mode);
+    }
+}
 
 // The pixels a paint sets less what it leaves alone, moved by `offset`, as a
 // region the caller deletes; null when it cannot be made.

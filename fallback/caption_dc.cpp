@@ -15,10 +15,8 @@ Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 ui::RegionHandle RegionOf(const std::vector<Rect>& parts, Point offset)
 {
     ui::RegionHandle region(CreateRectRgn(0, 0, 0, 0));
-    for (const Rect& r : parts) {
-        ui::RegionHandle part(CreateRectRgn(r.left + offset.x, r.top + offset.y, r.right + offset.x, r.bottom + offset.y));
-        CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
-    }
+    if (region)
+        CombineRects(region.get(), parts, offset, RGN_OR);
     return region;
 }
 

@@ -1,6 +1,7 @@
 #include "fallback/caption_layout_query.h"
 
 #include "compose/caption_paint.h"
+#include "compose/window_rules.h"
 #include "core/win_constants.h"
 
 namespace lume {
@@ -17,12 +18,15 @@ constexpr DWORD SilentPauseMs = 2000;
 
 bool CaptionLayoutQuery::isActive(HWND window, uint32_t style)
 {
-    if (!(style & WS_CHILD))
-        return GetForegroundWindow() == window;
-    // Taken for an MDI child: its frame must be in front and name it active.
     HWND client = GetParent(window);
-    if (GetParent(client) != GetForegroundWindow())
-        return false;
+    return IsCaptionShownActive(
+        style, [&] { return GetForegroundWindow() == window; },
+        [&] { return GetParent(client) == GetForegroundWindow(); },
+        [&] { return isClientsActiveChild(client, window); });
+}
+
+bool CaptionLayoutQuery::isClientsActiveChild(HWND client, HWND window)
+{
     if (client == silentClient_ && GetTickCount() - silentSince_ < SilentPauseMs)
         return false;
     DWORD_PTR activeChild = 0;

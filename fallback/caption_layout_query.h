@@ -25,6 +25,9 @@ public:
     bool isActive(HWND window, uint32_t style);
 
 private:
+    // Whether the MDI client names `window` its active child.
+    bool isClientsActiveChild(HWND client, HWND window);
+
     FrameMetrics& metrics_;
     // The last MDI client that did not answer in time, and when: asked again
     // only after a while, so that a hung frame costs one wait, not one per paint.

@@ -1,9 +1,9 @@
 #include "fallback/outside_painter.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "compose/caption_paint.h"
+#include "compose/window_rules.h"
 #include "fallback/caption_dc.h"
 #include "window/self_painting.h"
 #include "window/window_dpi.h"
@@ -82,7 +82,7 @@ bool OutsidePainter::isTty(HWND window)
     GetClassNameA(window, className, ClassNameBytes);
     if (ttys_.size() >= KnownClassesLimit)
         ttys_.clear();
-    return ttys_[window] = std::strcmp(className, "tty") == 0;
+    return ttys_[window] = IsNeverPaintedClass(className);
 }
 
 void OutsidePainter::paint(HWND window, bool fullRepaint, uint32_t style)

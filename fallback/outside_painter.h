@@ -49,8 +49,8 @@ public:
     CaptionNotifications& notifications() { return notifications_; }
 
 private:
-    // Whether the window is of class "tty", asked of the system once per
-    // window: a window's class never changes.
+    // Whether the window's class is one never painted, asked of the system
+    // once per window: a window's class never changes.
     bool isTty(HWND window);
 
     ShownLook shownLook_;

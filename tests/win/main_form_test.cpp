@@ -14,6 +14,8 @@
 
 #include "app/main_form.h"
 #include "hooklib/hook_protocol.h"
+#include "tests/win/refused_hook.h"
+#include "tests/win/screen_capture.h"
 #include "tests/win/win_test_support.h"
 #include "ui/application.h"
 
@@ -108,6 +110,27 @@ TEST_F(MainFormTest, SessionEndInsideAHandlerFreesNothingInUse)
     char surface[16] = {};
     GetPrivateProfileStringA("Active", "Surface", "", surface, sizeof surface, Ini().c_str());
     EXPECT_STREQ(surface, "Gradation") << "the session's end saved the choice shown, not the settings";
+    form.reset();
+    DestroyWindow(window);
+}
+
+// A system that refuses the hook: the program paints every caption from
+// here, as where no hook runs, a window of a process the hook would serve too.
+TEST_F(MainFormTest, AHookTheSystemRefusesLeavesEveryCaptionToThePainterFromOutside)
+{
+    const RefusedHook refused;
+    ASSERT_TRUE(refused.active());
+    HWND window = NewCaptioned("Refused", 100);
+    const Capture system = CaptureSettled(window);
+    auto form = std::make_unique<TFrmMain>();
+    EXPECT_FALSE(form->Painter().hookPaints());
+    PumpUntilQuiet(100);  // the start's sweeps, as the message loop runs them
+    EXPECT_FALSE(CaptureSettled(window) == system) << "the sweep left the system's caption";
+    CaptionNotifications& notifications = form->Painter().notifications();
+    const unsigned paints = notifications.immediatePaints();
+    PostMessageA(form->handle(), UM_CAPTIONCHANGED, WM_SETTEXT, reinterpret_cast<LPARAM>(window));
+    PumpUntilQuiet(100);
+    EXPECT_EQ(notifications.immediatePaints(), paints + 1) << "a notification was left to the hook";
     form.reset();
     DestroyWindow(window);
 }
