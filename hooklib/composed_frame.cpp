@@ -24,6 +24,8 @@ struct SystemCalls {
     AdjustForDpi adjustForDpi;
     DpiForWindow dpiForWindow;
 };
+// The state below is one per process: the library is loaded once into each,
+// and it is plain data, set up without the runtime's constructors.
 constinit SystemCalls Calls{};
 constinit volatile LONG CallsResolved = 0;
 // The first colour call of the process was refused (Windows before 11): no more are made.

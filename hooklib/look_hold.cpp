@@ -11,6 +11,7 @@ namespace {
 constexpr uint32_t PathUnits = 520;
 constexpr DWORD MissForgottenAfter = 1000;  // milliseconds
 
+// The process's holds: one per process, for the library is loaded once into each.
 constinit LookHold KeptHolds[2]{};
 
 // The source DC's own bitmap put back, then the DC deleted.

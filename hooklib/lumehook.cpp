@@ -29,6 +29,7 @@ static_assert(lume::win::WmWindowPosChanged == WM_WINDOWPOSCHANGED && lume::win:
               lume::win::SwpNoMove == SWP_NOMOVE && lume::win::SwpNoZOrder == SWP_NOZORDER &&
               lume::win::SwpShowWindow == SWP_SHOWWINDOW && lume::win::SwpHideWindow == SWP_HIDEWINDOW);
 
+// This library's module in the process: the hook is set with it.
 HINSTANCE ModuleInstance;
 
 // Set in the program's own process only, by CreateDLLInst.

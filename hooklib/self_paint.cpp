@@ -20,6 +20,7 @@ struct DpiCalls {
     DpiForWindow dpiForWindow;
     MetricForDpi metricForDpi;
 };
+// Resolved once per process, at its first paint.
 constinit DpiCalls Dpi{};
 constinit volatile LONG DpiResolved = 0;
 
