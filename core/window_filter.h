@@ -28,6 +28,12 @@ struct ProcessTrust {
     bool appContainer = false;
 };
 
+// Whether a hook library of the program's bitness loads into a process,
+// from whether each runs under WOW64 (a 32-bit process on 64-bit Windows):
+// the x64 build's into 64-bit processes, the i686 build's into 32-bit ones
+// (on 32-bit Windows, where nothing runs under WOW64, into every process).
+constexpr bool HookLoadsInto(bool processIsWow64, bool programIsWow64) { return processIsWow64 == programIsWow64; }
+
 // The hook paints in a process that loads it and can read what the program
 // publishes: the program's integrity level (a higher one never loads the
 // hook, a lower one may not open the program's record, look or process), and

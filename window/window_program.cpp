@@ -44,7 +44,7 @@ ProcessTrust TrustOf(HANDLE process)
                          appContainer != 0;
     BOOL wow64 = FALSE, ownWow64 = FALSE;
     trust.sameBitness = IsWow64Process(process, &wow64) && IsWow64Process(GetCurrentProcess(), &ownWow64) &&
-                        wow64 == ownWow64;
+                        HookLoadsInto(wow64 != FALSE, ownWow64 != FALSE);
     trust.known = true;
     return trust;
 }
