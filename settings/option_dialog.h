@@ -111,7 +111,11 @@ public:
 private:
     static constexpr int RadioItems = 3;  // a radio group's items: the surfaces, the composed frames' choices
 
+    class ControlMaker;  // makes one control of the form after another (option_controls.cpp)
+
+    void placeCentred();
     void createControls();
+    void wireClicks();  // which handler each button's click runs
     void showPage(int page);
     void PickColor(const std::string& swatch);
     void PickFile(const std::string& edit);
