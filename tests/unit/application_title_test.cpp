@@ -1,0 +1,12 @@
+#include <gtest/gtest.h>
+
+#include "ui/application_title.h"
+
+using namespace lume;
+
+TEST(ApplicationTitle, FromTheWidePathOnEverySystem)
+{
+    EXPECT_EQ(ApplicationTitleFor(u"D:\\café\\LUMELUME.exe"), u"Lumelume");
+    EXPECT_EQ(ApplicationTitleFor(u"D:\\Игры\\GAME.exe"), u"Game");
+    EXPECT_EQ(ApplicationTitleFor(u"C:\\表\\한국어.d\\ÉCOLE.exe"), u"École");
+}
