@@ -118,35 +118,41 @@ void TDlgOption::chose()
         onChoice();
 }
 
+bool TDlgOption::handleCommand(WPARAM wParam)
+{
+    auto name = names_.find(LOWORD(wParam));
+    if (name != names_.end() && isChoice(name->second, HIWORD(wParam)))
+        chose();
+    if (HIWORD(wParam) != BN_CLICKED)
+        return false;
+    const int id = LOWORD(wParam);
+    if (id == IDOK && GetFocus() == control("EdtExclude")) {
+        BtnExcludeAddClick();  // Enter in the name box adds the name, as "追加" does
+        return true;
+    }
+    if (id == IDOK) {
+        OKBtnClick();
+        return true;
+    }
+    if (id == IDCANCEL) {
+        CancelBtnClick();
+        return true;
+    }
+    if (name != names_.end()) {
+        auto click = clicks_.find(name->second);
+        if (click != clicks_.end() && click->second)
+            click->second();
+    }
+    return true;
+}
+
 LRESULT TDlgOption::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_COMMAND: {
-        auto name = names_.find(LOWORD(wParam));
-        if (name != names_.end() && isChoice(name->second, HIWORD(wParam)))
-            chose();
-        if (HIWORD(wParam) != BN_CLICKED)
-            break;
-        const int id = LOWORD(wParam);
-        if (id == IDOK && GetFocus() == control("EdtExclude")) {
-            BtnExcludeAddClick();  // Enter in the name box adds the name, as "追加" does
+    case WM_COMMAND:
+        if (handleCommand(wParam))
             return 0;
-        }
-        if (id == IDOK) {
-            OKBtnClick();
-            return 0;
-        }
-        if (id == IDCANCEL) {
-            CancelBtnClick();
-            return 0;
-        }
-        if (name != names_.end()) {
-            auto click = clicks_.find(name->second);
-            if (click != clicks_.end() && click->second)
-                click->second();
-        }
-        return 0;
-    }
+        break;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code == TCN_SELCHANGE) {

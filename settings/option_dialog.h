@@ -132,6 +132,9 @@ private:
     // The look may have changed: reported while the dialog is shown.
     void chose();
     bool isChoice(const std::string& name, WORD notification) const;
+    // A control's notification: a choice reported, a click handled. False
+    // when it is no click, for the form's own handling.
+    bool handleCommand(WPARAM wParam);
     void showExclusions();
     bool addExclusion(std::u16string_view typed);
     void setChecked(const std::string& name, bool checked);
