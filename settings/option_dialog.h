@@ -47,10 +47,12 @@ public:
     TDlgOption(HWND owner, OptionPickers pickers);
     ~TDlgOption() override;
 
-    // Steps 3 to 5 of filling: both looks, the working fonts, shifts and flags,
-    // and what is done with composed frames.
+    // Puts the settings in the controls: both looks, copies of the two fonts as
+    // the working fonts, the shifts and flags, and what is done with composed
+    // frames. The exclusions, "Start with Windows" and the font labels have
+    // calls of their own.
     void Fill(const CaptionSettings& settings, const ui::Font& normalFont, const ui::Font& toolFont);
-    // Step 8's copy: the controls and working fonts back into the settings.
+    // On OK: the controls and working fonts copied back into the settings and fonts.
     void CopyBack(CaptionSettings& settings, ui::Font& normalFont, ui::Font& toolFont) const;
     // What the controls describe now, on the settings given to Fill: CopyBack's
     // copy, but quiet (a texture path the options file cannot hold keeps the
@@ -74,11 +76,14 @@ public:
     // Shows the dialog and runs until OK, CANCEL, Esc or the close box: ModalOk or ModalCancel.
     int ShowModal();
 
+    // The buttons' click handlers, named after the buttons of the dialog's form
+    // (Act: the active captions' page, Inact: the inactive ones'); each colour
+    // button picks into the swatch (Pnl...) beside it.
     void BtnActLetterClick() { PickColor("PnlActLetter"); }
     void BtnActShadowClick() { PickColor("PnlActShadow"); }
     void BtnActLeftClick() { PickColor("PnlActLeft"); }
     void BtnActRightClick() { PickColor("PnlActRight"); }
-    void BtnActLEDClick() { PickColor("PnlActLED"); }
+    void BtnActLEDClick() { PickColor("PnlActLED"); }  // a colour kept in the options, never drawn
     void BtnInactLetterClick() { PickColor("PnlInactLetter"); }
     void BtnInactShadowClick() { PickColor("PnlInactShadow"); }
     void BtnInactLeftClick() { PickColor("PnlInactLeft"); }
@@ -86,11 +91,11 @@ public:
     void BtnInactLEDClick() { PickColor("PnlInactLED"); }
     void BtnActTextureClick() { PickFile("EdtActTexture"); }
     void BtnInactTextureClick() { PickFile("EdtInactTexture"); }
-    void BtnFontNormalClick() { PickFont(FontNormal); }
-    void Button1Click() { PickFont(FontTool); }
-    void BtnExcludeAddClick();
-    void BtnExcludeDeleteClick();
-    void BtnExcludeRunningClick();
+    void BtnFontNormalClick() { PickFont(FontNormal); }  // picks the font of ordinary windows' captions
+    void Button1Click() { PickFont(FontTool); }           // picks the font of tool windows' captions
+    void BtnExcludeAddClick();      // adds the name typed in the box to the programs left alone
+    void BtnExcludeDeleteClick();   // removes the selected program from them
+    void BtnExcludeRunningClick();  // adds one picked among the running programs
     void OKBtnClick() { modalResult_ = ModalOk; }
     void CancelBtnClick() { modalResult_ = ModalCancel; }
 
@@ -105,13 +110,18 @@ public:
     int spinValue(const std::string& name) const;
     int currentPage() const;
 
+    // The working fonts: ordinary windows' captions, tool windows' captions.
     ui::Font FontNormal;
     ui::Font FontTool;
 
 private:
     static constexpr int RadioItems = 3;  // a radio group's items: the surfaces, the composed frames' choices
 
+    class ControlMaker;  // makes one control of the form after another (option_controls.cpp)
+
+    void placeCentred();
     void createControls();
+    void wireClicks();  // which handler each button's click runs
     void showPage(int page);
     void PickColor(const std::string& swatch);
     void PickFile(const std::string& edit);
@@ -122,6 +132,9 @@ private:
     // The look may have changed: reported while the dialog is shown.
     void chose();
     bool isChoice(const std::string& name, WORD notification) const;
+    // A control's notification: a choice reported, a click handled. False
+    // when it is no click, for the form's own handling.
+    bool handleCommand(WPARAM wParam);
     void showExclusions();
     bool addExclusion(std::u16string_view typed);
     void setChecked(const std::string& name, bool checked);

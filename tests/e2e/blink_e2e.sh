@@ -12,14 +12,9 @@
 # system's look, not captions left behind.
 #   blink_e2e.sh BUILD_DIR PROGRAM_EXE held|lost
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1 program=$2 expect=$3
-work=$(mktemp -d)
-samples_pid= program_pid=
-trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
-
-start_samples
+begin_e2e --samples --still-running program_pid
 start_lumelume "$program"
 wait_until 5 painted "Tool window" || fail "the captions were not painted"
 sleep 0.3

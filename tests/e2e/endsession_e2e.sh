@@ -5,16 +5,9 @@
 # while the program runs: it still saves its options and leaves no process.
 #   endsession_e2e.sh BUILD_DIR
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1
-work=$(mktemp -d)
-samples_pid= program_pid=
-trap 'kill $samples_pid $program_pid 2>/dev/null || true; rm -rf "$work"' EXIT
-
-start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
-samples_pid=$!
-wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
+begin_e2e --samples program_pid
 # A file of an earlier save with one key: a save writes every key.
 printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
 cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"

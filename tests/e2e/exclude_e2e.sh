@@ -7,12 +7,9 @@
 # by CANCEL.
 #   exclude_e2e.sh BUILD_DIR
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1
-work=$(mktemp -d)
-samples_pid= other_pid= mirrored_pid= program_pid=
-trap 'kill $samples_pid $other_pid $mirrored_pid $program_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+begin_e2e samples_pid other_pid mirrored_pid program_pid
 
 start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
 samples_pid=$!

@@ -5,14 +5,9 @@
 # Wine mends, the same walk must lose captions: the test catches the fault.
 #   focus_e2e.sh BUILD_DIR PROGRAM_EXE painted|lost
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1 program=$2 expect=$3
-work=$(mktemp -d)
-samples_pid= program_pid=
-trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
-
-start_samples
+begin_e2e --samples --still-running program_pid
 probe save "No system menu" "$(winpath "$work/untouched")"
 
 start_lumelume "$program"

@@ -4,12 +4,9 @@
 # while hooked, and the sample window still answering.
 #   hook_e2e.sh BUILD_DIR
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1
-work=$(mktemp -d)
-trap 'kill $sample_pid $receiver_pid 2>/dev/null; rm -rf "$work"' EXIT
-sample_pid= receiver_pid=
+begin_e2e --still-running sample_pid receiver_pid
 
 start_windows "$build/tests/samples/sample_windows.exe" --one E2ETarget 200 150 400 300 --ready "$(winpath "$work/sample.ready")"
 sample_pid=$!

@@ -19,12 +19,9 @@
 #   start takes it over and paints.
 #   hostile_e2e.sh BUILD_DIR
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1
-work=$(mktemp -d)
-samples_pid= program_pid= second_pid= holder_pid=
-trap 'kill $samples_pid $program_pid $second_pid $holder_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+begin_e2e samples_pid program_pid second_pid holder_pid
 intruder() { wine "$build/tests/e2e/intruder.exe" "$@" | tr -d '\r'; }
 alive() { kill -0 "$samples_pid" 2>/dev/null && probe answers "Sizable window"; }
 gone() { ! kill -0 "$1" 2>/dev/null; }

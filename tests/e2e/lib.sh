@@ -63,6 +63,33 @@ start_samples() {
   wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
 }
 
+# begin_e2e [--samples] [--still-running] PID_VARIABLE...: the scratch folder
+# $work, and at exit the processes whose pids the named variables then hold
+# killed and the folder removed; the variables start empty.
+#   --samples        the sample windows of $build started and waited for
+#                    (start_samples); samples_pid is killed first at exit
+#   --still-running  the listed processes must still run at exit (a script
+#                    empties the variable of one it ends): otherwise the kill
+#                    fails, and with it the script, and the folder stays
+begin_e2e() {
+  local samples=false kill_may_fail=' || true' kills= name
+  while :; do
+    case ${1-} in
+      --samples) samples=true; shift ;;
+      --still-running) kill_may_fail=; shift ;;
+      *) break ;;
+    esac
+  done
+  if $samples; then set -- samples_pid "$@"; fi
+  work=$(mktemp -d)
+  for name; do
+    printf -v "$name" ''
+    kills+=" \$$name"
+  done
+  trap "kill$kills 2>/dev/null$kill_may_fail; rm -rf \"\$work\"" EXIT
+  if $samples; then start_samples; fi
+}
+
 # start_lumelume EXE: the build's EXE as LumeLume.exe in $work, with the hook
 # library and an options file of defaults (no first-run notice), started and
 # waited for; its pid in $program_pid.

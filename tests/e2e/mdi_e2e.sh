@@ -4,15 +4,11 @@
 # build that paints children through their own DC, the children stay unpainted.
 #   mdi_e2e.sh BUILD_DIR PROGRAM_EXE painted|lost
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1 program=$2 expect=$3
-work=$(mktemp -d)
-samples_pid= program_pid=
-trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
+begin_e2e --samples --still-running program_pid
 one="MDI frame/Child 1" two="MDI frame/Child 2"
 
-start_samples
 probe activate "MDI frame"
 probe activate "$two"  # the upper child, overlapping the lower one, active
 # Its right end past the frame's client area, its caption's background still inside.

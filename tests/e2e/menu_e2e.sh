@@ -3,17 +3,11 @@
 # Cancel), Save Current Options, Update System-Metrics, Exit.
 #   menu_e2e.sh BUILD_DIR
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1
-work=$(mktemp -d)
-samples_pid= program_pid=
-trap 'kill $samples_pid $program_pid 2>/dev/null; rm -rf "$work"' EXIT
+begin_e2e --samples --still-running program_pid
 ini_has() { tr -d '\r' < "$work/LumeLume.ini" | grep -a -q -x "$1"; }
 
-start_windows "$build/tests/samples/sample_windows.exe" --ready "$(winpath "$work/samples.ready")"
-samples_pid=$!
-wait_until 20 test -e "$work/samples.ready" || fail "the sample windows did not start"
 printf '[Active]\r\nSurface=Texture\r\n' > "$work/LumeLume.ini"
 cp "$build/LumeLume.exe" "$build/lumehook.dll" "$work/"
 start_windows "$work/LumeLume.exe"

@@ -5,12 +5,9 @@
 # look and saves it; "Windows デフォルト" on OK gives the system's background.
 #   preview_e2e.sh BUILD_DIR
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1
-work=$(mktemp -d)
-samples_pid= program_pid=
-trap 'kill $samples_pid $program_pid 2>/dev/null || true; rm -rf "$work"' EXIT
+begin_e2e --samples program_pid
 # When the dialog closes, Wine gives the MDI frame the focus: the others stay inactive.
 others=("Sizable window" "Dialog frame" "Tool window")
 inactive=("${others[@]}" "MDI frame")  # while the dialog is in front
@@ -25,7 +22,6 @@ shows() { for title in "${@:2}"; do wait_until 3 look_is "$title" "$1" || fail "
 before() { winpath "$work/before-${1//\//_}"; }
 settled() { probe save "$1" "$(before "$1")" && sleep 0.3 && probe same "$1" "$(before "$1")"; }
 
-start_samples
 start_lumelume LumeLume.exe
 for title in "${everyone[@]}"; do wait_until 5 painted "$title" || fail "$title not painted at start"; done
 focus_desktop

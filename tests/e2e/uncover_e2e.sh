@@ -7,14 +7,9 @@
 # catches the fault.
 #   uncover_e2e.sh BUILD_DIR PROGRAM_EXE painted|lost
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/lib.sh"
+. "$(dirname "$0")/lib.sh"
 build=$1 program=$2 expect=$3
-work=$(mktemp -d)
-samples_pid= program_pid= cover_pid=
-trap 'kill $samples_pid $program_pid $cover_pid 2>/dev/null; rm -rf "$work"' EXIT
-
-start_samples
+begin_e2e --samples --still-running program_pid cover_pid
 # Captions where the options dialog (centred) and the tray menu will open.
 probe move "MDI frame" 232 370
 probe move "Dialog frame" 800 655 220 80

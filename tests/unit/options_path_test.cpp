@@ -36,10 +36,3 @@ TEST(OptionsFilePath, TheSystemsOwnLeadBytes)
     EXPECT_EQ(OptionsFilePathFor("D:\\caf\xe9.d\\LumeLume", IsNeverLeadByte), "D:\\caf\xe9.d\\LumeLume.ini");
     EXPECT_EQ(OptionsFilePathFor(cafe, IsNeverLeadByte), "D:\\caf\xe9\\LUMELUME.ini");
 }
-
-TEST(ApplicationTitle, FromTheWidePathOnEverySystem)
-{
-    EXPECT_EQ(ApplicationTitleFor(u"D:\\café\\LUMELUME.exe"), u"Lumelume");
-    EXPECT_EQ(ApplicationTitleFor(u"D:\\Игры\\GAME.exe"), u"Game");
-    EXPECT_EQ(ApplicationTitleFor(u"C:\\表\\한국어.d\\ÉCOLE.exe"), u"École");
-}
