@@ -18,7 +18,8 @@
 
 namespace lume {
 
-// Positions of the tray menu's items.
+// Positions of the tray menu's items, by the names the menu gives them; N1 is
+// the separator line.
 enum TrayMenuItem : size_t { ItemAbout, UpdateSystemMetrics1, SaveCurrentOption1, ItemOption, N1, MenuItemEXIT };
 
 class TFrmMain : public ui::Form {
@@ -33,11 +34,12 @@ public:
     ProgramLook& Look() { return look_; }
     OutsidePainter& Painter() { return *painter_; }
 
-    void ItemAboutClick();
-    void UpdateSystemMetrics1Click();
-    void SaveCurrentOption1Click();
-    void ItemOptionClick();
-    void MenuItemEXITClick();
+    // The tray menu's commands, named after their items.
+    void ItemAboutClick();             // the About box
+    void UpdateSystemMetrics1Click();  // the frame metrics read again, every caption repainted
+    void SaveCurrentOption1Click();    // the options file written now
+    void ItemOptionClick();            // the options dialog, its choices previewed
+    void MenuItemEXITClick();          // the program ends
 
 private:
     void FormCreate();
