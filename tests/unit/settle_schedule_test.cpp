@@ -6,16 +6,6 @@
 
 using namespace lume;
 
-namespace {
-
-std::vector<uintptr_t> Sorted(std::vector<uintptr_t> windows)
-{
-    std::sort(windows.begin(), windows.end());
-    return windows;
-}
-
-} // namespace
-
 TEST(SettleSchedule, OnePendingRepaintPerWindowEachFollowedByALateOne)
 {
     SettleSchedule schedule;
@@ -30,7 +20,9 @@ TEST(SettleSchedule, OnePendingRepaintPerWindowEachFollowedByALateOne)
     schedule.armBy(7, 1040, 50);  // due at 1050 already, sooner than 1090
     EXPECT_EQ(schedule.pending(), 2u);
     EXPECT_TRUE(schedule.takeDue(1049, 250).empty());
-    EXPECT_EQ(Sorted(schedule.takeDue(1050, 250)), (std::vector<uintptr_t>{7, 8}));
+    std::vector<uintptr_t> due = schedule.takeDue(1050, 250);
+    std::sort(due.begin(), due.end());
+    EXPECT_EQ(due, (std::vector<uintptr_t>{7, 8}));
     // Each once more, late, unless scheduled anew before; then nothing is left.
     EXPECT_EQ(schedule.nextIn(1050), 250u);
     schedule.rearm(8, 1100, 30);

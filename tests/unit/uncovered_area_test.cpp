@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "fallback/settle_schedule.h"
 #include "fallback/uncovered_area.h"
 
 using namespace lume;
