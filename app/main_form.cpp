@@ -4,13 +4,13 @@
 #include "hooklib/hook_protocol.h"
 #include "hooklib/lumehook.h"
 #include "look/look_source.h"
-#include "window/window_program.h"
 #include "resources/texts.h"
 #include "settings/option_dialog.h"
 #include "settings/settings.h"
 #include "settings/start_with_windows.h"
 #include "ui/application.h"
 #include "ui/wide_text.h"
+#include "window/window_program.h"
 
 namespace lume {
 

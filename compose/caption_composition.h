@@ -3,9 +3,9 @@
 #pragma once
 #include <cstdint>
 
-#include "core/geometry.h"
 #include "compose/caption_drawing.h"
 #include "compose/caption_layout.h"
+#include "core/geometry.h"
 
 namespace lume {
 

@@ -4,10 +4,10 @@
 #pragma once
 #include <cstdint>
 
-#include "core/fixed_list.h"
-#include "core/geometry.h"
 #include "compose/caption_layout.h"
 #include "compose/look_rules.h"
+#include "core/fixed_list.h"
+#include "core/geometry.h"
 
 namespace lume {
 

@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 
-#include "core/geometry.h"
 #include "compose/look_rules.h"
+#include "core/geometry.h"
 
 namespace lume {
 

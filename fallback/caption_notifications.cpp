@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "fallback/coalescing.h"
 #include "core/window_filter.h"
+#include "fallback/coalescing.h"
 #include "window/window_style.h"
 
 namespace lume {

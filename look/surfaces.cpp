@@ -1,7 +1,7 @@
 #include "look/surfaces.h"
 
-#include "compose/caption_paint.h"
 #include "compose/caption_drawing.h"
+#include "compose/caption_paint.h"
 #include "look/bitmap_file.h"
 #include "settings/settings.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/geometry.h"
 #include "compose/caption_layout.h"
+#include "core/geometry.h"
 #include "settings/caption_settings.h"
 #include "ui/handles.h"
 

@@ -1,7 +1,7 @@
 #include "window/self_painting.h"
 
-#include "window/window_program.h"
 #include "ui/handles.h"
+#include "window/window_program.h"
 
 namespace lume {
 
