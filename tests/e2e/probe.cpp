@@ -643,16 +643,26 @@ CaptionBand BandOf(HWND window)
     return b;
 }
 
-bool ShowsSystemLook(const CaptionBand& b)
+// With `under`, what the screen showed before the window opened: a pixel
+// still as it was then is what lies under the window, not yet its own.
+bool ShowsSystemLook(const CaptionBand& b, const Capture* under = nullptr)
 {
     const Capture capture = CaptureScreen(b.band);
     for (int y = 0; y < capture.height(); ++y)
-        for (int x = 0; x < capture.width(); ++x)
-            if (ClassifyColour(b.layout, capture.at(x, y),
-                               {b.band.left - b.frame.left + x, b.band.top - b.frame.top + y}) == "system")
+        for (int x = 0; x < capture.width(); ++x) {
+            const POINT screen{b.band.left + x, b.band.top + y};
+            if (under && PtInRect(&under->area, screen) &&
+                under->at(screen.x - under->area.left, screen.y - under->area.top) == capture.at(x, y))
+                continue;
+            if (ClassifyColour(b.layout, capture.at(x, y), {screen.x - b.frame.left, screen.y - b.frame.top}) ==
+                "system")
                 return true;
+        }
     return false;
 }
+
+// Where a window that opens mid-measure opens.
+constexpr RECT OpeningFrame{560, 420, 960, 720};
 
 // A sample window of its own process, for a window that opens mid-measure.
 PROCESS_INFORMATION StartSample(const std::string& title)
@@ -661,7 +671,10 @@ PROCESS_INFORMATION StartSample(const std::string& title)
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     std::string path = exe;
     path = path.substr(0, path.find_last_of('\\')) + "\\..\\samples\\sample_windows.exe";
-    std::wstring command = Wide("\"" + path + "\" --one \"" + title + "\" 560 420 400 300");
+    const RECT& at = OpeningFrame;
+    std::wstring command = Wide("\"" + path + "\" --one \"" + title + "\" " + std::to_string(at.left) + " " +
+                                std::to_string(at.top) + " " + std::to_string(at.right - at.left) + " " +
+                                std::to_string(at.bottom - at.top));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -715,7 +728,10 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
         ShowWindowAsync(RequireTarget(argument), action == "maximize" ? SW_MAXIMIZE : SW_RESTORE);
     }
     PROCESS_INFORMATION opened{};
+    Capture under;
     if (action == "new") {
+        // The window shows some time before its pixels reach the screen.
+        under = CaptureScreen(OpeningFrame);
         opened = StartSample(argument);
         HWND window = nullptr;
         WaitFor([&] { return (window = FindTarget(argument)) != nullptr && IsWindowVisible(window); }, 5000);
@@ -744,7 +760,7 @@ int Blink(const std::string& action, const std::string& argument, const std::vec
             // A window resized or moved: its band where it is now.
             if (GetWindowRect(windows[i], &frame) && !EqualRect(&frame, &bands[i].frame))
                 bands[i] = BandOf(windows[i]);
-            system = system || ShowsSystemLook(bands[i]);
+            system = system || ShowsSystemLook(bands[i], opened.hProcess ? &under : nullptr);
         }
         QueryPerformanceCounter(&now);
         const double elapsed = 1000.0 * static_cast<double>(now.QuadPart - last.QuadPart) / frequency.QuadPart;
